@@ -1,0 +1,19 @@
+# Two commands on a fresh machine: `make run` and `make test`. Both install
+# what is missing first, then configure and build into build/.
+
+BUILD_DIR := build
+
+.PHONY: run test build deps
+
+run: build
+	./$(BUILD_DIR)/eye-trainer
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR)
+
+deps:
+	scripts/install-deps

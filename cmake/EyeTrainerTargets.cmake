@@ -1,0 +1,26 @@
+# Settings shared by every target of the project, applied per target.
+
+function(eyetrainer_target_defaults target)
+    target_compile_features(${target} PUBLIC cxx_std_20)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+endfunction()
+
+# A Qt Test program registered with CTest. Headless tests run on Qt's
+# offscreen platform at scale 1, so pixels are the same on every machine.
+#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN])
+# ONSCREEN leaves the platform alone, for a test that brings its own X server.
+function(eyetrainer_add_test name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "TIMEOUT" "SOURCES;LIBRARIES")
+    add_executable(${name} ${arg_SOURCES})
+    eyetrainer_target_defaults(${name})
+    target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT arg_ONSCREEN)
+        set_tests_properties(${name} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1")
+    endif()
+    if(arg_TIMEOUT)
+        set_tests_properties(${name} PROPERTIES TIMEOUT ${arg_TIMEOUT})
+    endif()
+endfunction()

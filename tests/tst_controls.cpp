@@ -1,0 +1,234 @@
+// The control model: exact twips, events raised inside property writes,
+// the timer's enable and interval, and the one place that reports run-time
+// errors.
+
+#include "controlarray.h"
+#include "form.h"
+#include "listbox.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "runtimeerror.h"
+#include "timer.h"
+
+#include <QListView>
+#include <QRadioButton>
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+#include <vector>
+
+using namespace ui;
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void keepsExactTwips_data();
+    void keepsExactTwips();
+    void listIndexRaisesClickInsideWrite();
+    void userSelectionRaisesClickOnce();
+    void optionValueRaisesClickInsideWrite();
+    void userOptionRaisesClickOnce();
+    void missingArrayElementIsRuntimeError();
+    void removeAndAddItems();
+    void secondStartDoesNotDelayNextTick();
+    void intervalZeroRaisesNoEvents();
+    void runtimeErrorIsReportedOnceAndStopsHandlers();
+
+private:
+    Form form;
+    std::vector<QString> reports;
+};
+
+void TestControls::init()
+{
+    runtime::resetForTesting();
+    reports.clear();
+    runtime::setReporter([this](const QString &message) { reports.push_back(message); });
+}
+
+void TestControls::keepsExactTwips_data()
+{
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<float>("size");
+    QTest::addColumn<QRect>("pixels");
+
+    QTest::newRow("start place") << 0.0f << 2600.0f << 500.0f << QRect(0, 173, 33, 34);
+    QTest::newRow("middle, half twips") << 2957.5f << 2312.5f << 500.0f << QRect(197, 154, 34, 34);
+    QTest::newRow("perspective 500/3") << 2957.5f << 2312.5f << float(500.0 / 3.0) << QRect(197, 154, 11, 11);
+}
+
+void TestControls::keepsExactTwips()
+{
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(float, size);
+    QFETCH(QRect, pixels);
+
+    PictureBox box(form.surface());
+    box.setLeft(left);
+    box.setTop(top);
+    box.setWidth(size);
+    box.setHeight(size);
+    QCOMPARE(box.Left(), left);
+    QCOMPARE(box.Top(), top);
+    QCOMPARE(box.Width(), size);
+    QCOMPARE(box.Height(), size);
+    QCOMPARE(box.widget()->geometry(), pixels);
+}
+
+void TestControls::listIndexRaisesClickInsideWrite()
+{
+    ControlArray<ListBox> lists;
+    ListBox &list = lists.add(0, std::make_unique<ListBox>(form.surface()));
+    list.items().setStringList({"200", "300", "400"});
+    std::vector<std::pair<qint16, int>> clicks; // index, ListIndex seen inside
+    lists.setClickHandler([&](qint16 index) { clicks.emplace_back(index, lists[index].ListIndex()); });
+
+    list.setListIndex(2);
+    QCOMPARE(clicks.size(), 1u);
+    QCOMPARE(clicks[0], std::make_pair(qint16(0), 2));
+    list.setListIndex(0);
+    QCOMPARE(clicks.size(), 2u);
+    QCOMPARE(clicks[1].second, 0);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, list.setListIndex(3));
+    QCOMPARE(clicks.size(), 2u);
+}
+
+void TestControls::userSelectionRaisesClickOnce()
+{
+    ControlArray<ListBox> lists;
+    lists.add(0, std::make_unique<ListBox>(form.surface())).items().setStringList({"200", "300", "400"});
+    ListBox &list = lists.add(5, std::make_unique<ListBox>(form.surface()));
+    list.items().setStringList({"200", "300", "400"});
+    list.move(0, 0, 1500, 1500);
+    std::vector<qint16> clicks;
+    lists.setClickHandler([&](qint16 index) { clicks.push_back(index); });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.surface()));
+
+    auto *view = static_cast<QListView *>(list.widget());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(list.items().index(1)).center());
+    QCOMPARE(clicks, std::vector<qint16>{5});
+    QCOMPARE(list.ListIndex(), 1);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(clicks, (std::vector<qint16>{5, 5}));
+    QCOMPARE(list.ListIndex(), 2);
+}
+
+void TestControls::optionValueRaisesClickInsideWrite()
+{
+    ControlArray<OptionButton> options;
+    for (qint16 i = 0; i < 3; ++i)
+        options.add(i, std::make_unique<OptionButton>(form.surface()));
+    std::vector<std::pair<qint16, bool>> clicks; // index, Value seen inside
+    options.setClickHandler([&](qint16 index) { clicks.emplace_back(index, options[index].Value()); });
+
+    QVERIFY(!options[0].Value() && !options[1].Value() && !options[2].Value());
+    options[1].setValue(true);
+    QCOMPARE(clicks, (std::vector<std::pair<qint16, bool>>{{1, true}}));
+    options[2].setValue(true);
+    QVERIFY(!options[1].Value());
+    QVERIFY(options[2].Value());
+    QCOMPARE(clicks.size(), 2u);
+    options[2].setValue(false);
+    QVERIFY(!options[2].Value());
+    QCOMPARE(clicks.size(), 2u);
+}
+
+void TestControls::userOptionRaisesClickOnce()
+{
+    ControlArray<OptionButton> options;
+    for (qint16 i = 0; i < 2; ++i) {
+        OptionButton &option = options.add(i, std::make_unique<OptionButton>(form.surface()));
+        option.move(0, 600 * i, 1500, 375);
+        option.setCaption(QStringLiteral("Изпитание"));
+    }
+    std::vector<qint16> clicks;
+    options.setClickHandler([&](qint16 index) { clicks.push_back(index); });
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.surface()));
+
+    QTest::mouseClick(options[1].widget(), Qt::LeftButton);
+    QCOMPARE(clicks, std::vector<qint16>{1});
+    QTest::mouseClick(options[1].widget(), Qt::LeftButton); // already selected
+    QCOMPARE(clicks, std::vector<qint16>{1});
+    QTest::mouseClick(options[0].widget(), Qt::LeftButton);
+    QCOMPARE(clicks, (std::vector<qint16>{1, 0}));
+}
+
+void TestControls::missingArrayElementIsRuntimeError()
+{
+    ControlArray<OptionButton> options;
+    options.add(0, std::make_unique<OptionButton>(form.surface()));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, options[1]);
+}
+
+void TestControls::removeAndAddItems()
+{
+    ListBox list(form.surface());
+    list.items().setStringList({"0", "1", "2"});
+    list.RemoveItem(0);
+    list.AddItem("0");
+    QCOMPARE(list.items().stringList(), (QStringList{"1", "2", "0"}));
+    QCOMPARE(list.List(2), "0");
+    QCOMPARE(list.List(3), QString());
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, list.RemoveItem(3));
+}
+
+void TestControls::secondStartDoesNotDelayNextTick()
+{
+    Timer timer;
+    timer.setInterval(1000);
+    timer.setEnabled(true);
+    QThread::msleep(250);
+    timer.setEnabled(true);
+    // Restarted, the next tick would be a whole period away again.
+    QVERIFY2(timer.remainingTime() <= 850, qPrintable(QString::number(timer.remainingTime())));
+    timer.setEnabled(false);
+    QCOMPARE(timer.remainingTime(), -1);
+}
+
+void TestControls::intervalZeroRaisesNoEvents()
+{
+    Timer timer;
+    int ticks = 0;
+    timer.setTimerHandler([&] { ++ticks; });
+    timer.setInterval(0);
+    timer.setEnabled(true);
+    QTest::qWait(50);
+    QCOMPARE(ticks, 0);
+    QVERIFY(timer.Enabled());
+    timer.setInterval(10);
+    QTRY_VERIFY(ticks > 0);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, timer.setInterval(-1));
+}
+
+void TestControls::runtimeErrorIsReportedOnceAndStopsHandlers()
+{
+    Timer timer;
+    int ticks = 0;
+    ListBox list(form.surface());
+    list.items().setStringList({"a"});
+    timer.setTimerHandler([&] {
+        ++ticks;
+        list.RemoveItem(5);
+    });
+    timer.setInterval(5);
+    timer.setEnabled(true);
+    QTRY_COMPARE(reports.size(), 1u);
+    QTest::qWait(50);
+    QCOMPARE(ticks, 1);
+    QCOMPARE(reports.size(), 1u);
+    QVERIFY2(reports[0].contains("5"), qPrintable(reports[0]));
+    QVERIFY(runtime::hasFailed());
+    QVERIFY(!runHandler([] {}));
+}
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,398 @@
+// The exercise window as designed, its start-up and the user's commands.
+
+#include "exerciseform.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+const QString Description = QStringLiteral(
+    "Движението, гимнастиката, упражненията допринасят за повишаване на общия тонус и укрепване на организма.\r\n"
+    "Това е познато отдавна, но съществувава един специфичен проблем - да надвием себе си, това може да се направи само с волеви усилия.\r\n"
+    "По темата подобряване на зрението е писано много.\r\n"
+    "Да се създаде проект създаващ междупредметна връзка Биология и Информатика.\r\n"
+    "Проектът да съдържа функции, които могат да подобрят зрението (поне в известна степен). Прочетете допълнителен материал за гимнастика на очите. В проекта са реализирани следните функции:\r\n"
+    "\r\n"
+    " а) Ляво-Дясно -  преместване хоризонтално на наблюдаван обект.\r\n"
+    " б) Горе-Долу -  преместване вертикално на наблюдаван обект.\r\n"
+    " в) Светофар - \"премигване\" на наблюдаван обект.\r\n"
+    " г) Свещ-яркост промяна оцветяване на наблюдаван обект.\r\n"
+    " д) Перспектива -  промяна размер на наблюдаван обект.\r\n"
+    " е) Срещу часовата -  преместване кръгово(в указаната посока) на наблюдаван обект.\r\n"
+    " ж) По часовата -  преместване кръгово(в указаната посока) на наблюдаван обект.\r\n"
+    "Проектът да съдържа набор от два командни бутона за стартиране/спиране на движението.\r\n"
+    "Честотата на промяна се контролира от потребителя чрез избор от дискретен набор със стойности.\r\n");
+
+const QString Report = QStringLiteral(
+    "Данни за текущите размери:\r\n"
+    "XL: 0\r\n"
+    "XD: 6365\r\n"
+    "XS: 2957.5\r\n"
+    "YG: 0\r\n"
+    "YD: 4625\r\n"
+    "YS: 2312.5\r\n"
+    "Dylv: 6915\r\n"
+    "Wis: 5625\r\n");
+
+constexpr qint64 DefaultColour = -1;
+
+QColor pixel(const QImage &image, float leftTwips, float topTwips)
+{
+    return image.pixelColor(toPixels(leftTwips), toPixels(topTwips));
+}
+
+} // namespace
+
+class TestExerciseForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    // as designed, before start-up runs
+    void windowedControls_data();
+    void windowedControls();
+    void stackingFollowsTheTable();
+    void tabOrderFollowsTabIndex();
+    void labels();
+    void window();
+    void designedStateBeforeLoad();
+
+    // start-up
+    void stateAfterLoad();
+    void descriptionFollowedByReport();
+
+    // the user's commands
+    void startAndStopOnlySwitchTheTimer();
+    void periodEntries_data();
+    void periodEntries();
+    void optionsSetMode();
+
+    // on screen
+    void targetPassesBehindListAndOverTextBox();
+    void descriptionCanBeSelectedAndCopied();
+};
+
+void TestExerciseForm::initTestCase()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
+void TestExerciseForm::windowedControls_data()
+{
+    QTest::addColumn<QString>("array");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QRectF>("twips");
+    QTest::addColumn<qint64>("backColor");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<bool>("visible");
+
+    const qint64 orange = 0x0080C0FF;
+    QTest::newRow("List1(3)") << "List1" << 3 << QRectF(5640, 1200, 1335, 1200) << DefaultColour << QStringList{"0", "1", "2", "3"} << false;
+    QTest::newRow("List1(2)") << "List1" << 2 << QRectF(5160, 1200, 1335, 1200) << DefaultColour << QStringList{"0", "1", "2", "3", "4", "5"} << false;
+    QTest::newRow("Option1(6)") << "Option1" << 6 << QRectF(600, 2880, 1935, 375) << orange << QStringList{"По часовата"} << true;
+    QTest::newRow("Option1(5)") << "Option1" << 5 << QRectF(600, 2520, 1935, 375) << orange << QStringList{"Срещу часовата"} << true;
+    QTest::newRow("Option1(4)") << "Option1" << 4 << QRectF(600, 2160, 1935, 375) << orange << QStringList{"Перспектива"} << true;
+    QTest::newRow("Option1(3)") << "Option1" << 3 << QRectF(600, 1800, 1935, 375) << orange << QStringList{"Свещ-яркост"} << true;
+    QTest::newRow("List1(0)") << "List1" << 0 << QRectF(3360, 1560, 1215, 1200) << DefaultColour
+                              << QStringList{"200", "300", "400", "500", "500", "700", "800", "900"} << true;
+    QTest::newRow("List1(1)") << "List1" << 1 << QRectF(4680, 1200, 1335, 1200) << DefaultColour << QStringList{"0", "1", "0", "1"} << false;
+    QTest::newRow("Picture1") << "Picture1" << 0 << QRectF(0, 2600, 500, 500) << qint64(0x0000FFFF) << QStringList{} << true;
+    QTest::newRow("Command1(1)") << "Command1" << 1 << QRectF(3960, 720, 1215, 375) << qint64(0x000000FF) << QStringList{"Спри"} << true;
+    QTest::newRow("Command1(0)") << "Command1" << 0 << QRectF(2640, 720, 1215, 375) << qint64(0x0000FF00) << QStringList{"Започни"} << true;
+    QTest::newRow("Option1(2)") << "Option1" << 2 << QRectF(600, 1440, 1935, 375) << orange << QStringList{"Светофар"} << true;
+    QTest::newRow("Option1(1)") << "Option1" << 1 << QRectF(600, 1080, 1935, 375) << orange << QStringList{"Горе-Долу"} << true;
+    QTest::newRow("Option1(0)") << "Option1" << 0 << QRectF(600, 720, 1935, 375) << orange << QStringList{"Ляво-Дясно"} << true;
+    QTest::newRow("Text1(1)") << "Text1" << 1 << QRectF(720, 3480, 6735, 1815) << DefaultColour
+                              << QStringList{QStringLiteral("Неприятното в това да си първият, направил нещо по правилния начин, е, че никой не оценява колко трудно е било. \r\n")}
+                              << false;
+    QTest::newRow("Text1(0)") << "Text1" << 0 << QRectF(120, 3480, 6735, 1815) << DefaultColour << QStringList{Description} << true;
+}
+
+void TestExerciseForm::windowedControls()
+{
+    QFETCH(QString, array);
+    QFETCH(int, index);
+    QFETCH(QRectF, twips);
+    QFETCH(qint64, backColor);
+    QFETCH(QStringList, texts);
+    QFETCH(bool, visible);
+
+    ExerciseForm form;
+    const WindowedControl *control = nullptr;
+    QStringList shown;
+    if (array == "List1") {
+        const ListBox &list = form.List1[qint16(index)];
+        QVERIFY(qobject_cast<QListView *>(list.widget()));
+        for (int i = 0; i < list.ListCount(); ++i)
+            shown << list.List(i);
+        control = &list;
+    } else if (array == "Option1") {
+        control = &form.Option1[qint16(index)];
+        auto *button = qobject_cast<QRadioButton *>(control->widget());
+        QVERIFY(button);
+        shown << button->text();
+    } else if (array == "Picture1") {
+        control = form.Picture1.get();
+    } else if (array == "Command1") {
+        control = &form.Command1[qint16(index)];
+        auto *button = qobject_cast<QAbstractButton *>(control->widget());
+        QVERIFY(button && !qobject_cast<QRadioButton *>(button));
+        shown << button->text();
+    } else if (array == "Text1") {
+        const TextBox &text = form.Text1[qint16(index)];
+        auto *editor = qobject_cast<QPlainTextEdit *>(text.widget());
+        QVERIFY(editor && editor->isReadOnly());
+        QCOMPARE(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        shown << text.Text();
+        control = &text;
+    }
+    QVERIFY(control);
+    QCOMPARE(shown, texts);
+    QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), twips);
+    const int left = toPixels(twips.left());
+    const int top = toPixels(twips.top());
+    QCOMPARE(control->widget()->geometry(), QRect(left, top, toPixels(twips.right()) - left, toPixels(twips.bottom()) - top));
+    QCOMPARE(control->BackColor() ? qint64(*control->BackColor()) : DefaultColour, backColor);
+    QCOMPARE(control->Visible(), visible);
+    QCOMPARE(control->widget()->parentWidget(), form.form.surface());
+}
+
+void TestExerciseForm::stackingFollowsTheTable()
+{
+    ExerciseForm form;
+    // Children are kept from the back to the front.
+    const QList<QWidget *> backToFront = form.form.surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> frontToBack{
+        form.List1[3].widget(),   form.List1[2].widget(),    form.Option1[6].widget(), form.Option1[5].widget(),
+        form.Option1[4].widget(), form.Option1[3].widget(),  form.List1[0].widget(),   form.List1[1].widget(),
+        form.Picture1->widget(),  form.Command1[1].widget(), form.Command1[0].widget(), form.Option1[2].widget(),
+        form.Option1[1].widget(), form.Option1[0].widget(),  form.Text1[1].widget(),   form.Text1[0].widget(),
+    };
+    QCOMPARE(backToFront, QList<QWidget *>(frontToBack.rbegin(), frontToBack.rend()));
+}
+
+void TestExerciseForm::tabOrderFollowsTabIndex()
+{
+    ExerciseForm form;
+    const QList<QWidget *> expected{
+        form.Text1[0].widget(),   form.Option1[0].widget(), form.Option1[1].widget(), form.Option1[2].widget(),
+        form.Command1[0].widget(), form.Command1[1].widget(), form.Picture1->widget(), form.List1[0].widget(),
+        form.Option1[3].widget(), form.Option1[4].widget(), form.Option1[5].widget(), form.Option1[6].widget(),
+    };
+    QList<QWidget *> chain;
+    QWidget *next = expected.first();
+    do {
+        if (expected.contains(next))
+            chain << next;
+        next = next->nextInFocusChain();
+    } while (next != expected.first() && chain.size() < expected.size());
+    QCOMPARE(chain, expected);
+}
+
+void TestExerciseForm::labels()
+{
+    ExerciseForm form;
+    const Label &period = form.Label1[1];
+    QCOMPARE(QRectF(period.Left, period.Top, period.Width, period.Height), QRectF(3360, 1320, 1215, 300));
+    QCOMPARE(period.Caption, "Период");
+    QCOMPARE(period.BackColor, 0x0080C0FFu);
+    const Label &title = form.Label1[0];
+    QCOMPARE(QRectF(title.Left, title.Top, title.Width, title.Height), QRectF(3960, 240, 2895, 300));
+    QCOMPARE(title.Caption, "Тренировка за очите");
+    QCOMPARE(title.BackColor, 0x0080C0FFu);
+}
+
+void TestExerciseForm::window()
+{
+    ExerciseForm form;
+    QWidget *window = form.form.surface();
+    QVERIFY(window->windowTitle().endsWith(QStringLiteral("  Биология - упражнения за зрение")));
+    QVERIFY(!window->windowTitle().startsWith(' '));
+    QCOMPARE(window->minimumSize(), QSize(461, 375));
+    QCOMPARE(window->maximumSize(), QSize(461, 375));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(192, 192, 255));
+    QCOMPARE(window->font().family(), "Times New Roman");
+    QCOMPARE(window->font().pointSize(), 12);
+    QCOMPARE(window->font().weight(), QFont::Normal);
+    QVERIFY(QFontInfo(window->font()).family().contains("Serif") || QFontInfo(window->font()).family() == "Times New Roman");
+    const QList<QSize> iconSizes = window->windowIcon().availableSizes();
+    QCOMPARE(iconSizes, QList<QSize>{QSize(32, 32)});
+}
+
+void TestExerciseForm::designedStateBeforeLoad()
+{
+    ExerciseForm form;
+    QCOMPARE(QRectF(form.Picture1->Left(), form.Picture1->Top(), form.Picture1->Width(), form.Picture1->Height()), QRectF(0, 2600, 500, 500));
+    QVERIFY(form.Picture1->Visible());
+    for (qint16 i = 0; i <= 6; ++i)
+        QVERIFY(!form.Option1[i].Value());
+    QCOMPARE(form.List1[0].ListIndex(), -1);
+    QVERIFY(form.Timer1.Enabled());
+    QCOMPARE(form.Timer1.Interval(), 200);
+    QVERIFY(std::holds_alternative<std::monostate>(form.Mode));
+}
+
+void TestExerciseForm::stateAfterLoad()
+{
+    ExerciseForm form;
+    form.Form_Load();
+
+    QCOMPARE(form.Picture1->Left(), 0.0f);
+    QCOMPARE(form.Picture1->Top(), 2312.5f);
+    QCOMPARE(form.Picture1->Width(), 500.0f);
+    QCOMPARE(form.Picture1->Height(), 500.0f);
+    QVERIFY(form.Picture1->Visible());
+    QCOMPARE(form.Picture1->BackColor(), std::optional<Colour>(0x0000FFFF));
+
+    QVERIFY(!form.Timer1.Enabled());
+    QCOMPARE(form.Timer1.Interval(), 200);
+    QCOMPARE(form.Mode, Variant(qint16(0)));
+    QVERIFY(form.Option1[0].Value());
+    for (qint16 i = 1; i <= 6; ++i)
+        QVERIFY(!form.Option1[i].Value());
+    QCOMPARE(form.List1[0].ListIndex(), 0);
+
+    // Each value keeps the type it was computed in.
+    QCOMPARE(form.bounds.XL, Variant(qint16(0)));
+    QCOMPARE(form.bounds.XD, Variant(6365.0));
+    QCOMPARE(form.bounds.XS, Variant(2957.5f));
+    QCOMPARE(form.bounds.YG, Variant(qint16(0)));
+    QCOMPARE(form.bounds.YD, Variant(4625.0f));
+    QCOMPARE(form.bounds.YS, Variant(2312.5));
+    QCOMPARE(form.Dylv, Variant(6915.0f));
+    QCOMPARE(form.Wis, qint16(5625));
+}
+
+void TestExerciseForm::descriptionFollowedByReport()
+{
+    ExerciseForm form;
+    QCOMPARE(form.Text1[0].Text().size(), 1195);
+    form.Form_Load();
+    QCOMPARE(form.Text1[0].Text(), Description + Report);
+    QCOMPARE(form.Text1[1].Text().size(), 114);
+}
+
+void TestExerciseForm::startAndStopOnlySwitchTheTimer()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+
+    QTest::mouseClick(form.Command1[0].widget(), Qt::LeftButton);
+    QVERIFY(form.Timer1.Enabled());
+    QTest::mouseClick(form.Command1[1].widget(), Qt::LeftButton);
+    QVERIFY(!form.Timer1.Enabled());
+    QTest::mouseClick(form.Command1[1].widget(), Qt::LeftButton);
+    QVERIFY(!form.Timer1.Enabled());
+    QCOMPARE(form.Picture1->Left(), 0.0f);
+    QCOMPARE(form.Picture1->Top(), 2312.5f);
+    QCOMPARE(form.Mode, Variant(qint16(0)));
+    QCOMPARE(form.Timer1.Interval(), 200);
+}
+
+void TestExerciseForm::periodEntries_data()
+{
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("interval");
+
+    QTest::newRow("200") << 0 << 200;
+    QTest::newRow("300") << 1 << 300;
+    QTest::newRow("400") << 2 << 400;
+    QTest::newRow("first 500") << 3 << 500;
+    QTest::newRow("second 500") << 4 << 500;
+    QTest::newRow("700") << 5 << 700;
+    QTest::newRow("800") << 6 << 800;
+    QTest::newRow("900") << 7 << 900;
+}
+
+void TestExerciseForm::periodEntries()
+{
+    QFETCH(int, entry);
+    QFETCH(int, interval);
+
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    auto *view = static_cast<QListView *>(form.List1[0].widget());
+    const QModelIndex item = form.List1[0].items().index(entry);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QCOMPARE(form.List1[0].ListIndex(), entry);
+    QCOMPARE(form.Timer1.Interval(), interval);
+    QVERIFY(!form.Timer1.Enabled());
+}
+
+void TestExerciseForm::optionsSetMode()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    for (qint16 i : {6, 3, 0, 5}) {
+        QTest::mouseClick(form.Option1[i].widget(), Qt::LeftButton);
+        QCOMPARE(form.Mode, Variant(i));
+    }
+    QCOMPARE(form.Picture1->Left(), 0.0f);
+    QVERIFY(!form.Timer1.Enabled());
+}
+
+void TestExerciseForm::targetPassesBehindListAndOverTextBox()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    const QColor yellow(255, 255, 0);
+
+    const float xs = 2957.5f;
+    form.Picture1->setLeft(xs);
+    form.Picture1->setTop(2312.5f);
+    QImage image = form.form.surface()->grab().toImage();
+    QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);           // its left part, in the open
+    QVERIFY(pixel(image, 3360 + 60, 2312.5f + 250) != yellow);         // under the period list
+    QCOMPARE(pixel(image, 2640 + 100, 720 + 180), QColor(0, 255, 0)); // the green button
+    QCOMPARE(pixel(image, 3960 + 100, 720 + 180), QColor(255, 0, 0));  // the red button
+    QCOMPARE(pixel(image, 600 + 1800, 2880 + 180), QColor(255, 192, 128)); // an option's back colour
+    QCOMPARE(pixel(image, 3360 + 20, 1320 + 20), QColor(255, 192, 128));   // the period label
+    QCOMPARE(pixel(image, 3000, 3300), QColor(192, 192, 255));             // the window
+
+    form.Picture1->setTop(4625);
+    image = form.form.surface()->grab().toImage();
+    QCOMPARE(pixel(image, xs + 250, 4625 + 250), yellow); // over the description
+}
+
+void TestExerciseForm::descriptionCanBeSelectedAndCopied()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    QWidget *editor = form.Text1[0].widget();
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    QString expected = form.Text1[0].Text();
+    expected.replace("\r\n", "\n");
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+    QTest::keyClick(editor, Qt::Key_X);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QCOMPARE(static_cast<QPlainTextEdit *>(editor)->toPlainText(), expected);
+}
+
+QTEST_MAIN(TestExerciseForm)
+#include "tst_exerciseform.moc"

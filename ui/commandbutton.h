@@ -1,0 +1,26 @@
+#pragma once
+
+#include "windowedcontrol.h"
+
+#include <functional>
+
+namespace ui {
+
+// A push button drawn in its own back colour on every style.
+class CommandButton : public WindowedControl
+{
+public:
+    explicit CommandButton(QWidget *parent);
+
+    void setCaption(const QString &caption);
+
+    void setClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
+
+protected:
+    void showBackColor(const QColor &colour) override;
+
+private:
+    std::function<void()> click_;
+};
+
+} // namespace ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "runtimeerror.h"
+
+#include <QtGlobal>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace ui {
+
+// Controls that share a name, told apart by an index; their events carry the
+// index of the control that raised them.
+template <typename Control>
+class ControlArray
+{
+public:
+    using ClickHandler = std::function<void(qint16 index)>;
+
+    ControlArray() = default;
+    ControlArray(const ControlArray &) = delete;
+    ControlArray &operator=(const ControlArray &) = delete;
+
+    Control &add(qint16 index, std::unique_ptr<Control> control)
+    {
+        Control &added = *control;
+        if constexpr (requires { added.setClickHandler(std::function<void()>()); })
+            added.setClickHandler([this, index] {
+                if (click_)
+                    click_(index);
+            });
+        controls_[index] = std::move(control);
+        return added;
+    }
+
+    Control &operator[](qint16 index) const
+    {
+        const auto found = controls_.find(index);
+        if (found == controls_.end())
+            throw RuntimeError(QStringLiteral("няма елемент с номер %1 в масива от елементи").arg(index));
+        return *found->second;
+    }
+
+    void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
+
+    auto begin() const { return controls_.begin(); }
+    auto end() const { return controls_.end(); }
+
+private:
+    std::map<qint16, std::unique_ptr<Control>> controls_;
+    ClickHandler click_;
+};
+
+} // namespace ui
