@@ -21,6 +21,8 @@ ExerciseForm::ExerciseForm()
     form.setIcon(QIcon(QStringLiteral(":/eye-trainer.png")));
 
     createControls();
+    exercise.emplace(*Picture1, engine::Rings{engine::Ring(List1[1].items()), engine::Ring(List1[2].items()), engine::Ring(List1[3].items())},
+                     bounds, Mode);
 
     const TimerDefinition &timer = timerDefinition();
     Timer1.setInterval(timer.interval);
@@ -134,4 +136,5 @@ void ExerciseForm::Option1_Click(qint16 Index)
 
 void ExerciseForm::Timer1_Timer()
 {
+    exercise->tick();
 }

@@ -2,6 +2,7 @@
 
 #include "commandbutton.h"
 #include "controlarray.h"
+#include "exercise.h"
 #include "form.h"
 #include "label.h"
 #include "listbox.h"
@@ -13,6 +14,7 @@
 #include "variant.h"
 
 #include <memory>
+#include <optional>
 
 // The exercise window: its controls as designed, the start-up and the
 // handlers of the user's commands. Controls and form-level values are open
@@ -47,5 +49,8 @@ public:
 
 private:
     void createControls();
+
+    // Acts on Picture1 with the hidden lists List1(1) to List1(3) as rings.
+    std::optional<engine::Exercise> exercise;
     void appendReportLine(const QString &line);
 };

@@ -8,7 +8,7 @@ namespace ui {
 
 ListBox::ListBox(QWidget *parent)
     : WindowedControl(new QListView(parent))
-    , items_(new QStringListModel(widget()))
+    , items_(new ListItems(widget()))
 {
     QListView *list = view();
     list->setModel(items_);
@@ -30,18 +30,6 @@ QListView *ListBox::view() const
     return static_cast<QListView *>(widget());
 }
 
-QString ListBox::List(int i) const
-{
-    if (i < 0 || i >= items_->rowCount())
-        return QString();
-    return items_->index(i).data().toString();
-}
-
-int ListBox::ListCount() const
-{
-    return items_->rowCount();
-}
-
 int ListBox::ListIndex() const
 {
     const QModelIndexList selected = view()->selectionModel()->selectedRows();
@@ -58,20 +46,6 @@ void ListBox::setListIndex(int index)
     writingIndex_ = false;
     if (click_)
         click_();
-}
-
-void ListBox::RemoveItem(int index)
-{
-    if (index < 0 || index >= items_->rowCount())
-        throw RuntimeError(QStringLiteral("недопустим номер на елемент в списъка: %1").arg(index));
-    items_->removeRows(index, 1);
-}
-
-void ListBox::AddItem(const QString &text)
-{
-    const int row = items_->rowCount();
-    items_->insertRows(row, 1);
-    items_->setData(items_->index(row), text);
 }
 
 } // namespace ui

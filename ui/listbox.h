@@ -2,7 +2,7 @@
 
 #include "windowedcontrol.h"
 
-#include <QStringListModel>
+#include "listitems.h"
 
 #include <functional>
 
@@ -17,22 +17,19 @@ class ListBox : public WindowedControl
 public:
     explicit ListBox(QWidget *parent);
 
-    // The text of entry i, counted from 0; empty when there is no such entry.
-    QString List(int i) const;
-    int ListCount() const;
+    QString List(int i) const { return items_->List(i); }
+    int ListCount() const { return items_->ListCount(); }
 
     // The selected entry, -1 for none. Writing it raises the click event at
     // once, inside the write.
     int ListIndex() const;
     void setListIndex(int index);
 
-    // Later entries move up by one.
-    void RemoveItem(int index);
-    // Appends at the end.
-    void AddItem(const QString &text);
+    void RemoveItem(int index) { items_->RemoveItem(index); }
+    void AddItem(const QString &text) { items_->AddItem(text); }
 
     // The entries themselves, for code that works on them as a sequence.
-    QStringListModel &items() const { return *items_; }
+    ListItems &items() const { return *items_; }
 
     void setClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
 
@@ -40,7 +37,7 @@ private:
     QListView *view() const;
 
     // A child of the view, so it lives exactly as long as the view.
-    QStringListModel *items_;
+    ListItems *items_;
     std::function<void()> click_;
     bool writingIndex_ = false;
 };

@@ -1,0 +1,144 @@
+#include "exercise.h"
+
+#include "conversions.h"
+
+#include <array>
+#include <optional>
+
+using namespace ui;
+
+namespace engine {
+namespace {
+
+constexpr Colour Yellow = 0x0000FFFF;
+constexpr float FullSize = 500;
+
+// The texts a head is compared with, in order; a head equal to none of them
+// matches nothing.
+constexpr std::array<QStringView, 6> HeadTexts{u"0", u"1", u"2", u"3", u"4", u"5"};
+
+template <std::size_t N>
+std::optional<std::size_t> matchHead(const QString &head)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (head == HeadTexts[i])
+            return i;
+    return std::nullopt;
+}
+
+// Candle brightness: the colour for each shade head, pale yellow through
+// yellow to dark olive.
+constexpr std::array<Colour, 6> CandleColours{
+    0x00C0FFFF, // "0"
+    0x0080FFFF, // "1"
+    0x0000FFFF, // "2"
+    0x0000C0C0, // "3"
+    0x00008080, // "4"
+    0x00004040, // "5"
+};
+
+} // namespace
+
+
+Exercise::Exercise(PictureBox &target, const Rings &rings, const TravelBounds &bounds, const Variant &mode)
+    : target_(target)
+    , rings_(rings)
+    , bounds_(bounds)
+    , mode_(mode)
+{
+}
+
+void Exercise::tick()
+{
+    using enum Bound;
+    // By the toggle head: "0", or any other text.
+    static constexpr Position LeftRight[2] = {{XL, YS}, {XD, YS}};
+    static constexpr Position UpDown[2] = {{XS, YG}, {XS, YD}};
+    static constexpr Position Middle = {XS, YS};
+    // By the corner head "0" .. "3".
+    static constexpr std::array<Position, 4> CounterClockwise = {{{XL, YS}, {XS, YD}, {XD, YS}, {XS, YG}}};
+    static constexpr std::array<Position, 4> Clockwise = {{{XS, YG}, {XD, YS}, {XS, YD}, {XL, YS}}};
+
+    const QString toggle = rings_.toggle.head();
+    const QString shade = rings_.shade.head();
+    const QString corner = rings_.corner.head();
+    const int side = toggle == HeadTexts[0] ? 0 : 1;
+    const double mode = toNumber(mode_); // empty counts as 0
+
+    if (mode == 0) { // "Ляво-Дясно"
+        ResetTarget();
+        target_.setVisible(true);
+        place(LeftRight[side]);
+    } else if (mode == 1) { // "Горе-Долу"
+        target_.setVisible(true);
+        ResetTarget();
+        place(UpDown[side]);
+    } else if (mode == 2) { // "Светофар": hidden at toggle "0"
+        place(Middle);
+        ResetTarget();
+        target_.setVisible(side != 0);
+    } else if (mode == 3) { // "Свещ-яркост"
+        target_.setVisible(true);
+        target_.setHeight(FullSize);
+        target_.setWidth(FullSize);
+        const auto step = matchHead<CandleColours.size()>(shade);
+        const Colour colour = step ? CandleColours[*step] : Yellow;
+        place(Middle);
+        target_.setBackColor(colour);
+    } else if (mode == 4) { // "Перспектива": visibility stays as it was
+        place(Middle);
+        target_.setBackColor(Yellow);
+        target_.setHeight(toSingle(perspectiveSize()));
+        target_.setWidth(toSingle(perspectiveSize()));
+    } else if (mode == 5) { // "Срещу часовата"
+        ResetTarget();
+        target_.setVisible(true);
+        if (const auto i = matchHead<CounterClockwise.size()>(corner))
+            place(CounterClockwise[*i]);
+    } else if (mode == 6) { // "По часовата"
+        ResetTarget();
+        target_.setVisible(true);
+        if (const auto i = matchHead<Clockwise.size()>(corner))
+            place(Clockwise[*i]);
+    }
+
+    rings_.toggle.rotate(toggle);
+    rings_.shade.rotate(shade);
+    rings_.corner.rotate(corner);
+}
+
+void Exercise::ResetTarget()
+{
+    target_.setHeight(FullSize);
+    target_.setWidth(FullSize);
+    target_.setBackColor(Yellow);
+}
+
+void Exercise::place(Position position)
+{
+    target_.setLeft(bound(position.left));
+    target_.setTop(bound(position.top));
+}
+
+float Exercise::bound(Bound which) const
+{
+    const Variant *value = nullptr;
+    switch (which) {
+    case Bound::XL: value = &bounds_.XL; break;
+    case Bound::XD: value = &bounds_.XD; break;
+    case Bound::XS: value = &bounds_.XS; break;
+    case Bound::YG: value = &bounds_.YG; break;
+    case Bound::YD: value = &bounds_.YD; break;
+    case Bound::YS: value = &bounds_.YS; break;
+    }
+    return toSingle(toNumber(*value));
+}
+
+// 500 / (k + 1) with k the shade ring's third entry, two ticks ahead of its
+// head; read afresh each time it is asked for.
+double Exercise::perspectiveSize() const
+{
+    return checked(FullSize / (numericValue(rings_.shade.entry(2)) + 1.0));
+}
+
+} // namespace engine

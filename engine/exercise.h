@@ -1,0 +1,40 @@
+#pragma once
+
+#include "picturebox.h"
+#include "ring.h"
+#include "travelbounds.h"
+#include "variant.h"
+
+namespace engine {
+
+// The exercises. Each tick applies one step of the exercise chosen in Mode
+// to the target and then advances the rings; it keeps nothing of its own
+// between ticks.
+class Exercise
+{
+public:
+    Exercise(ui::PictureBox &target, const Rings &rings, const TravelBounds &bounds, const ui::Variant &mode);
+
+    void tick();
+
+private:
+    enum class Bound { XL, XD, XS, YG, YD, YS };
+    struct Position
+    {
+        Bound left;
+        Bound top;
+    };
+
+    // Back to the start look: full size and yellow; place and visibility stay.
+    void ResetTarget();
+    void place(Position position);
+    float bound(Bound which) const;
+    double perspectiveSize() const;
+
+    ui::PictureBox &target_;
+    Rings rings_;
+    const TravelBounds &bounds_;
+    const ui::Variant &mode_;
+};
+
+} // namespace engine

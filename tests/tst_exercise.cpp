@@ -1,0 +1,236 @@
+// The exercise tick, driven through the window a fixed number of times.
+
+#include "exerciseform.h"
+
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+constexpr float XL = 0, XD = 6365, XS = 2957.5f, YG = 0, YD = 4625, YS = 2312.5f;
+constexpr Colour Yellow = 0x0000FFFF;
+
+// What a tick leaves on the target.
+struct Look
+{
+    float left, top, size;
+    bool visible;
+    Colour colour;
+
+    bool operator==(const Look &) const = default;
+};
+
+Look lookOf(const PictureBox &target)
+{
+    // A target that is not square shows as size -1.
+    const float size = target.Width() == target.Height() ? target.Width() : -1;
+    return {target.Left(), target.Top(), size, target.Visible(), target.BackColor().value_or(0xFFFFFFFF)};
+}
+
+QStringList heads(ExerciseForm &form)
+{
+    return {form.List1[1].List(0), form.List1[2].List(0), form.List1[3].List(0)};
+}
+
+} // namespace
+
+namespace QTest {
+template <>
+char *toString(const Look &look)
+{
+    return qstrdup(qPrintable(QString("(%1, %2) size %3 %4 colour %5")
+                                  .arg(look.left).arg(look.top).arg(look.size)
+                                  .arg(look.visible ? "shown" : "hidden")
+                                  .arg(look.colour, 8, 16, QChar('0'))));
+}
+} // namespace QTest
+
+Q_DECLARE_METATYPE(QList<Look>)
+
+class TestExercise : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstSixTicks_data();
+    void firstSixTicks();
+    void emptyModeRunsLeftRight();
+    void phaseKeptAcrossChangeOfExercise();
+    void phaseKeptAcrossStopAndStart();
+    void trafficLightThenPerspectiveLeavesTargetHidden();
+    void perspectiveSizeUndoneByNextExercise_data();
+    void perspectiveSizeUndoneByNextExercise();
+    void unknownModeStillRotatesRings();
+    void ringsStayHidden();
+    void timerDrivesTheTick();
+};
+
+void TestExercise::firstSixTicks_data()
+{
+    QTest::addColumn<qint16>("mode");
+    QTest::addColumn<QList<Look>>("looks");
+
+    const float third = float(500.0 / 3.0), sixth = float(500.0 / 6.0);
+    QTest::newRow("left-right") << qint16(0) << QList<Look>{
+        {XL, YS, 500, true, Yellow}, {XD, YS, 500, true, Yellow}, {XL, YS, 500, true, Yellow},
+        {XD, YS, 500, true, Yellow}, {XL, YS, 500, true, Yellow}, {XD, YS, 500, true, Yellow}};
+    QTest::newRow("up-down") << qint16(1) << QList<Look>{
+        {XS, YG, 500, true, Yellow}, {XS, YD, 500, true, Yellow}, {XS, YG, 500, true, Yellow},
+        {XS, YD, 500, true, Yellow}, {XS, YG, 500, true, Yellow}, {XS, YD, 500, true, Yellow}};
+    QTest::newRow("traffic light") << qint16(2) << QList<Look>{
+        {XS, YS, 500, false, Yellow}, {XS, YS, 500, true, Yellow}, {XS, YS, 500, false, Yellow},
+        {XS, YS, 500, true, Yellow}, {XS, YS, 500, false, Yellow}, {XS, YS, 500, true, Yellow}};
+    QTest::newRow("candle brightness") << qint16(3) << QList<Look>{
+        {XS, YS, 500, true, 0x00C0FFFF}, {XS, YS, 500, true, 0x0080FFFF}, {XS, YS, 500, true, 0x0000FFFF},
+        {XS, YS, 500, true, 0x0000C0C0}, {XS, YS, 500, true, 0x00008080}, {XS, YS, 500, true, 0x00004040}};
+    QTest::newRow("perspective") << qint16(4) << QList<Look>{
+        {XS, YS, third, true, Yellow}, {XS, YS, 125, true, Yellow}, {XS, YS, 100, true, Yellow},
+        {XS, YS, sixth, true, Yellow}, {XS, YS, 500, true, Yellow}, {XS, YS, 250, true, Yellow}};
+    QTest::newRow("counter-clockwise") << qint16(5) << QList<Look>{
+        {XL, YS, 500, true, Yellow}, {XS, YD, 500, true, Yellow}, {XD, YS, 500, true, Yellow},
+        {XS, YG, 500, true, Yellow}, {XL, YS, 500, true, Yellow}, {XS, YD, 500, true, Yellow}};
+    QTest::newRow("clockwise") << qint16(6) << QList<Look>{
+        {XS, YG, 500, true, Yellow}, {XD, YS, 500, true, Yellow}, {XS, YD, 500, true, Yellow},
+        {XL, YS, 500, true, Yellow}, {XS, YG, 500, true, Yellow}, {XD, YS, 500, true, Yellow}};
+}
+
+void TestExercise::firstSixTicks()
+{
+    QFETCH(qint16, mode);
+    QFETCH(QList<Look>, looks);
+
+    ExerciseForm form;
+    form.Form_Load();
+    form.Option1[mode].setValue(true);
+    for (qsizetype tick = 0; tick < looks.size(); ++tick) {
+        form.Timer1_Timer();
+        QCOMPARE(lookOf(*form.Picture1), looks[tick]);
+    }
+}
+
+void TestExercise::emptyModeRunsLeftRight()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.Option1[6].setValue(true);
+    form.Mode = Variant();
+    form.Timer1_Timer();
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), (Look{XD, YS, 500, true, Yellow}));
+}
+
+void TestExercise::phaseKeptAcrossChangeOfExercise()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    for (int i = 0; i < 3; ++i)
+        form.Timer1_Timer();
+    form.Option1[6].setValue(true); // clockwise, at corner head "3"
+    QCOMPARE(lookOf(*form.Picture1), (Look{XL, YS, 500, true, Yellow})); // nothing moves before the tick
+    form.Picture1->setLeft(1000);
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), (Look{XL, YS, 500, true, Yellow}));
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), (Look{XS, YG, 500, true, Yellow}));
+}
+
+void TestExercise::phaseKeptAcrossStopAndStart()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.Option1[5].setValue(true);
+    form.Command1_Click(0);
+    form.Timer1_Timer();
+    form.Timer1_Timer();
+    form.Command1_Click(1);
+    QCOMPARE(lookOf(*form.Picture1), (Look{XS, YD, 500, true, Yellow})); // stays where the last tick left it
+    form.Command1_Click(0);
+    QCOMPARE(heads(form), (QStringList{"0", "2", "2"}));
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), (Look{XD, YS, 500, true, Yellow}));
+}
+
+void TestExercise::trafficLightThenPerspectiveLeavesTargetHidden()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.Option1[2].setValue(true);
+    form.Timer1_Timer();
+    QVERIFY(!form.Picture1->Visible());
+    form.Option1[4].setValue(true);
+    form.Timer1_Timer(); // k is the shade ring's third entry, "3"
+    QCOMPARE(lookOf(*form.Picture1), (Look{XS, YS, 125, false, Yellow}));
+}
+
+void TestExercise::perspectiveSizeUndoneByNextExercise_data()
+{
+    QTest::addColumn<qint16>("mode");
+    QTest::addColumn<Look>("look");
+
+    // after one perspective tick, the second tick of each exercise
+    QTest::newRow("left-right") << qint16(0) << Look{XD, YS, 500, true, Yellow};
+    QTest::newRow("up-down") << qint16(1) << Look{XS, YD, 500, true, Yellow};
+    QTest::newRow("traffic light") << qint16(2) << Look{XS, YS, 500, true, Yellow};
+    QTest::newRow("candle brightness") << qint16(3) << Look{XS, YS, 500, true, 0x0080FFFF};
+    QTest::newRow("counter-clockwise") << qint16(5) << Look{XS, YD, 500, true, Yellow};
+    QTest::newRow("clockwise") << qint16(6) << Look{XD, YS, 500, true, Yellow};
+}
+
+void TestExercise::perspectiveSizeUndoneByNextExercise()
+{
+    QFETCH(qint16, mode);
+    QFETCH(Look, look);
+
+    ExerciseForm form;
+    form.Form_Load();
+    form.Option1[4].setValue(true);
+    form.Timer1_Timer();
+    QCOMPARE(form.Picture1->Width(), float(500.0 / 3.0));
+    form.Option1[mode].setValue(true);
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), look);
+}
+
+void TestExercise::unknownModeStillRotatesRings()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.Mode = qint16(7);
+    const Look before = lookOf(*form.Picture1);
+    form.Timer1_Timer();
+    form.Timer1_Timer();
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), before);
+    QCOMPARE(heads(form), (QStringList{"1", "3", "3"}));
+    form.Mode = qint16(0);
+    form.Timer1_Timer();
+    QCOMPARE(lookOf(*form.Picture1), (Look{XD, YS, 500, true, Yellow}));
+}
+
+void TestExercise::ringsStayHidden()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    for (int i = 0; i < 5; ++i)
+        form.Timer1_Timer();
+    for (qint16 ring : {1, 2, 3})
+        QVERIFY(!form.List1[ring].Visible());
+    QCOMPARE(form.List1[2].items().stringList(), (QStringList{"5", "0", "1", "2", "3", "4"}));
+}
+
+void TestExercise::timerDrivesTheTick()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.Timer1.setInterval(10);
+    form.Command1_Click(0);
+    QTRY_COMPARE(form.Picture1->Left(), XD);
+    form.Command1_Click(1);
+    const QStringList stopped = heads(form);
+    QTest::qWait(50);
+    QCOMPARE(heads(form), stopped);
+}
+
+QTEST_MAIN(TestExercise)
+#include "tst_exercise.moc"

@@ -1,0 +1,95 @@
+// The sequence rings: heads, the entry two ahead, and a whole turn.
+
+#include "ring.h"
+
+#include <QTest>
+
+using namespace engine;
+
+class TestRings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void headsOverThirteenTicks_data();
+    void headsOverThirteenTicks();
+    void wholeTurnRestoresOrder();
+    void rotateAppendsTheHeadReadBefore();
+};
+
+void TestRings::headsOverThirteenTicks_data()
+{
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<QString>("toggle");
+    QTest::addColumn<QString>("shade");
+    QTest::addColumn<QString>("corner");
+    QTest::addColumn<QString>("shadeThird");
+
+    // tick                        toggle  shade  corner  shade's third entry
+    QTest::newRow("tick 1") << 1 << "0" << "0" << "0" << "2";
+    QTest::newRow("tick 2") << 2 << "1" << "1" << "1" << "3";
+    QTest::newRow("tick 3") << 3 << "0" << "2" << "2" << "4";
+    QTest::newRow("tick 4") << 4 << "1" << "3" << "3" << "5";
+    QTest::newRow("tick 5") << 5 << "0" << "4" << "0" << "0";
+    QTest::newRow("tick 6") << 6 << "1" << "5" << "1" << "1";
+    QTest::newRow("tick 7") << 7 << "0" << "0" << "2" << "2";
+    QTest::newRow("tick 8") << 8 << "1" << "1" << "3" << "3";
+    QTest::newRow("tick 9") << 9 << "0" << "2" << "0" << "4";
+    QTest::newRow("tick 10") << 10 << "1" << "3" << "1" << "5";
+    QTest::newRow("tick 11") << 11 << "0" << "4" << "2" << "0";
+    QTest::newRow("tick 12") << 12 << "1" << "5" << "3" << "1";
+    QTest::newRow("tick 13") << 13 << "0" << "0" << "0" << "2";
+}
+
+void TestRings::headsOverThirteenTicks()
+{
+    QFETCH(int, tick);
+    QFETCH(QString, toggle);
+    QFETCH(QString, shade);
+    QFETCH(QString, corner);
+    QFETCH(QString, shadeThird);
+
+    ui::ListItems toggleEntries({"0", "1", "0", "1"});
+    ui::ListItems shadeEntries({"0", "1", "2", "3", "4", "5"});
+    ui::ListItems cornerEntries({"0", "1", "2", "3"});
+    Rings rings{Ring(toggleEntries), Ring(shadeEntries), Ring(cornerEntries)};
+    for (int before = 1; before < tick; ++before) {
+        const QString heads[] = {rings.toggle.head(), rings.shade.head(), rings.corner.head()};
+        rings.toggle.rotate(heads[0]);
+        rings.shade.rotate(heads[1]);
+        rings.corner.rotate(heads[2]);
+    }
+    QCOMPARE(rings.toggle.head(), toggle);
+    QCOMPARE(rings.shade.head(), shade);
+    QCOMPARE(rings.corner.head(), corner);
+    QCOMPARE(rings.shade.entry(2), shadeThird);
+    QCOMPARE(toggleEntries.ListCount(), 4);
+    QCOMPARE(shadeEntries.ListCount(), 6);
+    QCOMPARE(cornerEntries.ListCount(), 4);
+}
+
+void TestRings::wholeTurnRestoresOrder()
+{
+    const QStringList initial{"0", "1", "2", "3", "4", "5"};
+    ui::ListItems entries(initial);
+    Ring ring(entries);
+    for (int i = 0; i < 5; ++i) {
+        ring.rotate(ring.head());
+        QVERIFY(entries.stringList() != initial);
+    }
+    ring.rotate(ring.head());
+    QCOMPARE(entries.stringList(), initial);
+}
+
+void TestRings::rotateAppendsTheHeadReadBefore()
+{
+    ui::ListItems entries({"0", "1"});
+    Ring ring(entries);
+    const QString head = ring.head();
+    entries.setData(entries.index(0), "changed in between");
+    ring.rotate(head);
+    QCOMPARE(entries.stringList(), (QStringList{"1", "0"}));
+}
+
+QTEST_GUILESS_MAIN(TestRings)
+#include "tst_rings.moc"
