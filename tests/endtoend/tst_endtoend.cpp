@@ -1,0 +1,216 @@
+// The real program on a real X server, used as a person uses it: clicks and
+// keys go in as X input events, and the target is found by its pixels.
+
+#include "xsession.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QThread>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+QPoint centreOf(int left, int top, int width, int height)
+{
+    return QPoint((left + width / 2) / TwipsPerPixel, (top + height / 2) / TwipsPerPixel);
+}
+
+// Window-relative places of the controls used, from their twips.
+const QPoint StartButton = centreOf(2640, 720, 1215, 375);
+const QPoint StopButton = centreOf(3960, 720, 1215, 375);
+const QPoint ClockwiseOption = centreOf(600, 2880, 1935, 375);
+const QPoint FirstPeriod((3360 + 300) / TwipsPerPixel, 1560 / TwipsPerPixel + 10);
+
+// The target's top-left corner at the travel bounds, in pixels.
+enum class Place { Left, Right, Top, Bottom, Middle, Elsewhere };
+struct Known
+{
+    Place place;
+    QPoint corner;
+};
+const Known KnownPlaces[] = {
+    {Place::Left, {0, 154}},   // (XL, YS)
+    {Place::Right, {424, 154}}, // (XD, YS)
+    {Place::Top, {197, 0}},    // (XS, YG)
+    {Place::Bottom, {197, 308}}, // (XS, YD)
+    {Place::Middle, {197, 154}}, // (XS, YS)
+};
+
+const char *nameOf(Place place)
+{
+    switch (place) {
+    case Place::Left: return "left";
+    case Place::Right: return "right";
+    case Place::Top: return "top";
+    case Place::Bottom: return "bottom";
+    case Place::Middle: return "middle";
+    case Place::Elsewhere: break;
+    }
+    return "elsewhere";
+}
+
+// The yellow target's top-left corner, inside its 2-pixel border; nullopt
+// when no yellow shows.
+std::optional<QPoint> findTarget(const QImage &image)
+{
+    int left = image.width(), top = image.height();
+    bool found = false;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == 0xFFFF00) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                found = true;
+            }
+        }
+    }
+    if (!found)
+        return std::nullopt;
+    return QPoint(left - 2, top - 2);
+}
+
+Place placeOf(std::optional<QPoint> corner)
+{
+    if (!corner)
+        return Place::Elsewhere;
+    for (const Known &known : KnownPlaces)
+        if ((known.corner - *corner).manhattanLength() <= 4)
+            return known.place;
+    return Place::Elsewhere;
+}
+
+struct Change
+{
+    qint64 atMs;
+    Place place;
+};
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void leftRightAtTheChosenPeriod();
+    void stopKeepsTheTargetStill();
+    void clockwiseAtALongerPeriod();
+
+private:
+    // Captures for a while and keeps each change of the target's place.
+    std::vector<Change> watch(int forMs);
+    static double medianInterval(const std::vector<Change> &changes);
+
+    XSession session;
+};
+
+void TestEndToEnd::initTestCase()
+{
+    const QString server = session.startServer();
+    QVERIFY2(server.isEmpty(), qPrintable(server));
+    const QString program = session.startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
+    QVERIFY2(program.isEmpty(), qPrintable(program));
+    QCOMPARE(session.windowGeometry().size(), QSize(461, 375));
+    // At rest after start-up: Left 0, Top YS.
+    QTRY_COMPARE_WITH_TIMEOUT(findTarget(session.capture()), std::optional<QPoint>(QPoint(0, 154)), 5000);
+}
+
+void TestEndToEnd::cleanupTestCase()
+{
+    session.stop();
+}
+
+std::vector<Change> TestEndToEnd::watch(int forMs)
+{
+    std::vector<Change> changes;
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<Place> last;
+    while (clock.elapsed() < forMs) {
+        const QImage image = session.capture();
+        const qint64 at = clock.elapsed();
+        if (image.isNull())
+            continue;
+        const Place place = placeOf(findTarget(image));
+        if (place != last)
+            changes.push_back({at, place});
+        last = place;
+        QThread::msleep(5);
+    }
+    return changes;
+}
+
+double TestEndToEnd::medianInterval(const std::vector<Change> &changes)
+{
+    std::vector<qint64> intervals;
+    for (std::size_t i = 2; i < changes.size(); ++i) // the first change only ends the waiting
+        intervals.push_back(changes[i].atMs - changes[i - 1].atMs);
+    if (intervals.empty())
+        return 0;
+    std::nth_element(intervals.begin(), intervals.begin() + intervals.size() / 2, intervals.end());
+    return double(intervals[intervals.size() / 2]);
+}
+
+void TestEndToEnd::leftRightAtTheChosenPeriod()
+{
+    session.click(StartButton);
+    const std::vector<Change> changes = watch(2500);
+    QVERIFY2(changes.size() >= 8, qPrintable(QString("only %1 changes of place in 2.5 s at 200 ms").arg(changes.size())));
+    for (std::size_t i = 1; i < changes.size(); ++i) {
+        const Place place = changes[i].place;
+        QVERIFY2(place == Place::Left || place == Place::Right, nameOf(place));
+        QVERIFY(place != changes[i - 1].place);
+    }
+    const double period = medianInterval(changes);
+    qInfo("left-right: %zu changes, median period %.0f ms", changes.size(), period);
+    QVERIFY2(period >= 150 && period <= 260, qPrintable(QString("median period %1 ms, chosen 200 ms").arg(period)));
+}
+
+void TestEndToEnd::stopKeepsTheTargetStill()
+{
+    session.click(StopButton);
+    QThread::msleep(300); // a tick already due may still land
+    const std::optional<QPoint> stopped = findTarget(session.capture());
+    const Place place = placeOf(stopped);
+    QVERIFY2(place == Place::Left || place == Place::Right, nameOf(place));
+    const std::vector<Change> changes = watch(1200);
+    QCOMPARE(changes.size(), 1u);
+    QCOMPARE(changes.front().place, place);
+}
+
+void TestEndToEnd::clockwiseAtALongerPeriod()
+{
+    session.click(ClockwiseOption);
+    session.click(FirstPeriod);          // "200"
+    session.key(QStringLiteral("Down Down Down Down Down")); // "700"
+    session.click(StartButton);
+    const std::vector<Change> changes = watch(3600);
+    QVERIFY2(changes.size() >= 5, qPrintable(QString("only %1 changes of place in 3.6 s at 700 ms").arg(changes.size())));
+    auto next = [](Place place) {
+        switch (place) {
+        case Place::Top: return Place::Right;
+        case Place::Right: return Place::Bottom;
+        case Place::Bottom: return Place::Left;
+        case Place::Left: return Place::Top;
+        default: return Place::Elsewhere;
+        }
+    };
+    for (std::size_t i = 2; i < changes.size(); ++i)
+        QVERIFY2(changes[i].place == next(changes[i - 1].place),
+                 qPrintable(QString("%1 after %2").arg(nameOf(changes[i].place), nameOf(changes[i - 1].place))));
+    const double period = medianInterval(changes);
+    qInfo("clockwise: %zu changes, median period %.0f ms", changes.size(), period);
+    QVERIFY2(period >= 600 && period <= 820, qPrintable(QString("median period %1 ms, chosen 700 ms").arg(period)));
+    session.click(StopButton);
+}
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"

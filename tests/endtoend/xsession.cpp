@@ -1,0 +1,130 @@
+#include "xsession.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+#include <QtEndian>
+
+XSession::~XSession()
+{
+    stop();
+}
+
+QString XSession::startServer()
+{
+    // -displayfd 1: Xvfb picks a free display itself and prints its number
+    // once it accepts connections, so parallel runs never collide.
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(5000))
+        return QStringLiteral("Xvfb did not start: %1").arg(server_.errorString());
+    const QDeadlineTimer deadline(10000);
+    QByteArray printed;
+    while (!printed.contains('\n') && !deadline.hasExpired()) {
+        server_.waitForReadyRead(100);
+        printed += server_.readAllStandardOutput();
+        if (server_.state() != QProcess::Running)
+            return QStringLiteral("Xvfb ended at once: %1").arg(QString::fromLocal8Bit(server_.readAllStandardError()));
+    }
+    if (!printed.contains('\n'))
+        return QStringLiteral("Xvfb named no display within 10 s");
+    display_ = QLatin1Char(':') + QString::fromLatin1(printed.trimmed());
+    return QString();
+}
+
+QString XSession::startProgram(const QString &path, int timeoutMs)
+{
+    QProcessEnvironment env = environment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    program_.setProcessEnvironment(env);
+    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program_.start(path, {});
+    if (!program_.waitForStarted(5000))
+        return QStringLiteral("%1 did not start: %2").arg(path, program_.errorString());
+
+    const QDeadlineTimer deadline(timeoutMs);
+    while (windowId_.isEmpty()) {
+        if (program_.state() != QProcess::Running)
+            return QStringLiteral("the program ended before its window appeared (exit code %1)").arg(program_.exitCode());
+        if (deadline.hasExpired())
+            return QStringLiteral("the window never appeared within %1 ms").arg(timeoutMs);
+        windowId_ = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "Биология"}).section('\n', 0, 0);
+        if (windowId_.isEmpty())
+            QThread::msleep(100);
+    }
+    const QStringList shell = run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", windowId_}).split('\n');
+    auto value = [&shell](const char *name) {
+        for (const QString &line : shell)
+            if (line.startsWith(QLatin1String(name) + '='))
+                return line.section('=', 1).toInt();
+        return -1;
+    };
+    window_ = QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+    return QString();
+}
+
+void XSession::stop()
+{
+    for (QProcess *process : {&program_, &server_}) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        process->terminate();
+        if (!process->waitForFinished(3000)) {
+            process->kill();
+            process->waitForFinished(3000);
+        }
+    }
+}
+
+void XSession::click(QPoint at)
+{
+    const QPoint screen = window_.topLeft() + at;
+    run(QStringLiteral("xdotool"), {"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+}
+
+void XSession::key(const QString &keys)
+{
+    run(QStringLiteral("xdotool"), QStringList{"key"} + keys.split(' '));
+}
+
+// xwd writes a big-endian header, the window name, a colour map and then the
+// pixels in the server's own byte order.
+QImage XSession::capture()
+{
+    QProcess xwd;
+    xwd.setProcessEnvironment(environment());
+    xwd.start(QStringLiteral("xwd"), {"-id", windowId_, "-silent"});
+    if (!xwd.waitForFinished(5000))
+        return QImage();
+    const QByteArray dump = xwd.readAllStandardOutput();
+    if (dump.size() < 100)
+        return QImage();
+    auto header = [&dump](int field) { return qFromBigEndian<quint32>(dump.constData() + 4 * field); };
+    const quint32 headerSize = header(0), depth = header(3), width = header(4), height = header(5);
+    const quint32 byteOrder = header(7), bitsPerPixel = header(11), bytesPerLine = header(12), colours = header(19);
+    const qsizetype pixels = qsizetype(headerSize) + qsizetype(colours) * 12;
+    if (depth != 24 || bitsPerPixel != 32 || dump.size() < pixels + qsizetype(bytesPerLine) * height)
+        return QImage();
+    QImage image(int(width), int(height), QImage::Format_RGB32);
+    for (quint32 y = 0; y < height; ++y) {
+        const uchar *row = reinterpret_cast<const uchar *>(dump.constData() + pixels + qsizetype(bytesPerLine) * y);
+        auto *out = reinterpret_cast<QRgb *>(image.scanLine(int(y)));
+        for (quint32 x = 0; x < width; ++x)
+            out[x] = 0xFF000000 | (byteOrder == 0 ? qFromLittleEndian<quint32>(row + 4 * x) : qFromBigEndian<quint32>(row + 4 * x));
+    }
+    return image;
+}
+
+QString XSession::run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    process.waitForFinished(5000);
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+QProcessEnvironment XSession::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    return env;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// A private X server (Xvfb, no window manager) with the program on it,
+// driven by real X input events through xdotool and watched through xwd.
+class XSession
+{
+public:
+    XSession() = default;
+    ~XSession();
+    XSession(const XSession &) = delete;
+    XSession &operator=(const XSession &) = delete;
+
+    // Starts Xvfb on a display it picks itself; an empty text on success,
+    // otherwise what went wrong.
+    QString startServer();
+    // Starts the program and waits for its window; an empty text on success.
+    QString startProgram(const QString &path, int timeoutMs);
+    void stop();
+
+    // Window-relative pixels.
+    void click(QPoint at);
+    void key(const QString &keys);
+    QImage capture();
+
+    QRect windowGeometry() const { return window_; }
+
+private:
+    QString run(const QString &program, const QStringList &arguments);
+    QProcessEnvironment environment() const;
+
+    QProcess server_;
+    QProcess program_;
+    QString display_;
+    QString windowId_;
+    QRect window_;
+};
