@@ -3,13 +3,17 @@
 
 BUILD_DIR := build
 
-.PHONY: run test build deps
+.PHONY: run test package build deps
 
 run: build
 	./$(BUILD_DIR)/eye-trainer
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# The Debian package, build/eye-trainer_1.00_<arch>.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -76,6 +76,8 @@ void ExerciseForm::createControls()
         if (definition.backColor)
             control->setBackColor(*definition.backColor);
         control->setVisible(definition.visible);
+        if (!definition.accessibleName.isEmpty())
+            control->setAccessibleName(definition.accessibleName);
         // Each control goes below those before it: the first is in front.
         control->widget()->lower();
         if (definition.visible)

@@ -30,24 +30,24 @@ const std::vector<ControlDefinition> &windowedControls()
     using enum ControlKind;
     // clang-format off
     static const std::vector<ControlDefinition> controls{
-        // kind         index  left   top   width  height  back colour   caption, text or entries                                   visible  tab
-        {ListBox,       3, {5640, 1200, 1335, 1200}, Default,     {u"0"_s, u"1"_s, u"2"_s, u"3"_s},                                Hidden,  16},
-        {ListBox,       2, {5160, 1200, 1335, 1200}, Default,     {u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s},                Hidden,  15},
-        {OptionButton,  6, { 600, 2880, 1935,  375}, LightOrange, {u"По часовата"_s},                                              Visible, 14},
-        {OptionButton,  5, { 600, 2520, 1935,  375}, LightOrange, {u"Срещу часовата"_s},                                           Visible, 13},
-        {OptionButton,  4, { 600, 2160, 1935,  375}, LightOrange, {u"Перспектива"_s},                                              Visible, 12},
-        {OptionButton,  3, { 600, 1800, 1935,  375}, LightOrange, {u"Свещ-яркост"_s},                                              Visible, 11},
+        // kind         index  left   top   width  height  back colour   caption, text or entries                                   visible  tab  accessible name
+        {ListBox,       3, {5640, 1200, 1335, 1200}, Default,     {u"0"_s, u"1"_s, u"2"_s, u"3"_s},                                Hidden,  16, u"Пръстен на ъглите"_s},
+        {ListBox,       2, {5160, 1200, 1335, 1200}, Default,     {u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s},                Hidden,  15, u"Пръстен на оттенъците"_s},
+        {OptionButton,  6, { 600, 2880, 1935,  375}, LightOrange, {u"По часовата"_s},                                              Visible, 14, {}},
+        {OptionButton,  5, { 600, 2520, 1935,  375}, LightOrange, {u"Срещу часовата"_s},                                           Visible, 13, {}},
+        {OptionButton,  4, { 600, 2160, 1935,  375}, LightOrange, {u"Перспектива"_s},                                              Visible, 12, {}},
+        {OptionButton,  3, { 600, 1800, 1935,  375}, LightOrange, {u"Свещ-яркост"_s},                                              Visible, 11, {}},
         {ListBox,       0, {3360, 1560, 1215, 1200}, Default,     {u"200"_s, u"300"_s, u"400"_s, u"500"_s,
-                                                                   u"500"_s, u"700"_s, u"800"_s, u"900"_s},                        Visible, 10},
-        {ListBox,       1, {4680, 1200, 1335, 1200}, Default,     {u"0"_s, u"1"_s, u"0"_s, u"1"_s},                                Hidden,   9},
-        {PictureBox,    0, {   0, 2600,  500,  500}, Yellow,      {},                                                              Visible,  8},
-        {CommandButton, 1, {3960,  720, 1215,  375}, Red,         {u"Спри"_s},                                                     Visible,  7},
-        {CommandButton, 0, {2640,  720, 1215,  375}, Green,       {u"Започни"_s},                                                  Visible,  6},
-        {OptionButton,  2, { 600, 1440, 1935,  375}, LightOrange, {u"Светофар"_s},                                                 Visible,  5},
-        {OptionButton,  1, { 600, 1080, 1935,  375}, LightOrange, {u"Горе-Долу"_s},                                                Visible,  4},
-        {OptionButton,  0, { 600,  720, 1935,  375}, LightOrange, {u"Ляво-Дясно"_s},                                               Visible,  3},
-        {TextBox,       1, { 720, 3480, 6735, 1815}, Default,     {quotationText()},                                               Hidden,   1},
-        {TextBox,       0, { 120, 3480, 6735, 1815}, Default,     {descriptionText()},                                             Visible,  0},
+                                                                   u"500"_s, u"700"_s, u"800"_s, u"900"_s},                        Visible, 10, u"Период"_s},
+        {ListBox,       1, {4680, 1200, 1335, 1200}, Default,     {u"0"_s, u"1"_s, u"0"_s, u"1"_s},                                Hidden,   9, u"Пръстен на страните"_s},
+        {PictureBox,    0, {   0, 2600,  500,  500}, Yellow,      {},                                                              Visible,  8, u"наблюдаван обект"_s},
+        {CommandButton, 1, {3960,  720, 1215,  375}, Red,         {u"Спри"_s},                                                     Visible,  7, {}},
+        {CommandButton, 0, {2640,  720, 1215,  375}, Green,       {u"Започни"_s},                                                  Visible,  6, {}},
+        {OptionButton,  2, { 600, 1440, 1935,  375}, LightOrange, {u"Светофар"_s},                                                 Visible,  5, {}},
+        {OptionButton,  1, { 600, 1080, 1935,  375}, LightOrange, {u"Горе-Долу"_s},                                                Visible,  4, {}},
+        {OptionButton,  0, { 600,  720, 1935,  375}, LightOrange, {u"Ляво-Дясно"_s},                                               Visible,  3, {}},
+        {TextBox,       1, { 720, 3480, 6735, 1815}, Default,     {quotationText()},                                               Hidden,   1, u"Цитат"_s},
+        {TextBox,       0, { 120, 3480, 6735, 1815}, Default,     {descriptionText()},                                             Visible,  0, u"Описание на упражненията"_s},
     };
     // clang-format on
     return controls;

@@ -27,6 +27,7 @@ struct ControlDefinition
     QStringList texts;                   // caption, text or list entries
     bool visible;
     int tabIndex;
+    QString accessibleName; // empty: the caption says it
 };
 
 struct LabelDefinition

@@ -4,6 +4,9 @@ function(eyetrainer_target_defaults target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    # Hardened as Debian builds its own packages.
+    target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
+    target_link_options(${target} PRIVATE LINKER:-z,relro LINKER:-z,now)
 endfunction()
 
 # A Qt Test program registered with CTest. Headless tests run on Qt's

@@ -37,6 +37,9 @@ public:
     std::optional<Colour> BackColor() const { return backColor_; }
     void setBackColor(Colour colour);
 
+    // What a screen reader says for the control.
+    void setAccessibleName(const QString &name) { widget_->setAccessibleName(name); }
+
     QWidget *widget() const { return widget_; }
 
 protected:

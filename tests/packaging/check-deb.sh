@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Builds the Debian package into a scratch folder and reads it without
+# installing it: its files, its fields, and lintian's verdict.
+#   check-deb.sh BUILD_DIR APP_ID
+set -euo pipefail
+build=$1 id=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
+deb=$(ls "$scratch"/eye-trainer_1.00_*.deb)
+
+expected="./usr/bin/eye-trainer
+./usr/share/applications/$id.desktop
+./usr/share/doc/eye-trainer/changelog.gz
+./usr/share/doc/eye-trainer/copyright
+./usr/share/icons/hicolor/32x32/apps/$id.png
+./usr/share/man/man1/eye-trainer.1.gz
+./usr/share/metainfo/$id.metainfo.xml"
+files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)
+if [ "$files" != "$expected" ]; then
+    echo "the package holds other files than expected:"
+    diff <(echo "$expected") <(echo "$files") || true
+    exit 1
+fi
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = eye-trainer ] || { echo "Package: $(field Package)"; exit 1; }
+[ "$(field Version)" = 1.00 ] || { echo "Version: $(field Version)"; exit 1; }
+[ -n "$(field Section)" ] && [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] \
+    || { echo "a control field is missing"; exit 1; }
+depends=$(field Depends)
+for needed in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+    grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
+done
+
+dpkg -x "$deb" "$scratch/root"
+file -b "$scratch/root/usr/bin/eye-trainer" | grep -q 'ELF.*stripped' || { echo "the program is not a stripped ELF executable"; exit 1; }
+[ "$(stat -c %a "$scratch/root/usr/share/doc/eye-trainer/copyright")" = 644 ] || { echo "copyright file mode"; exit 1; }
+
+lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' || true
+lintian --fail-on error "$deb" >/dev/null 2>&1 || { echo "lintian reports errors"; exit 1; }
+echo "package: $(basename "$deb") as expected"
