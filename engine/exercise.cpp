@@ -102,9 +102,9 @@ void Exercise::tick()
             place(Clockwise[*i]);
     }
 
-    rings_.toggle.rotate(toggle);
-    rings_.shade.rotate(shade);
-    rings_.corner.rotate(corner);
+    rings_.toggle.rotate();
+    rings_.shade.rotate();
+    rings_.corner.rotate();
 }
 
 void Exercise::ResetTarget()

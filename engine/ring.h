@@ -19,12 +19,12 @@ public:
     QString head() const { return entries_->List(0); }
     QString entry(int position) const { return entries_->List(position); }
 
-    // Removes the head and appends the text read as the head at the start of
-    // the tick.
-    void rotate(const QString &head)
+    // Moves the head, the very entry read at the start of the tick, to the
+    // end; the others move up by one. One move rather than a removal and an
+    // addition: the list's view then has one change to follow, not three.
+    void rotate()
     {
-        entries_->RemoveItem(0);
-        entries_->AddItem(head);
+        entries_->moveRows(QModelIndex(), 0, 1, QModelIndex(), entries_->rowCount());
     }
 
 private:

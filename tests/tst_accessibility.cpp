@@ -23,7 +23,7 @@ void TestAccessibility::everyControlHasAName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
 
-    QTest::newRow("the target") << "Picture1" << 0 << "наблюдаван обект" << QAccessible::Client;
+    QTest::newRow("the target") << "Picture1" << 0 << "наблюдаван обект" << QAccessible::Graphic;
     QTest::newRow("the period list") << "List1" << 0 << "Период" << QAccessible::List;
     QTest::newRow("the description") << "Text1" << 0 << "Описание на упражненията" << QAccessible::EditableText;
     QTest::newRow("start") << "Command1" << 0 << "Започни" << QAccessible::Button;

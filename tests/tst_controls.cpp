@@ -8,9 +8,11 @@
 #include "optionbutton.h"
 #include "picturebox.h"
 #include "runtimeerror.h"
+#include "textbox.h"
 #include "timer.h"
 
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <QThread>
@@ -32,8 +34,9 @@ private slots:
     void userSelectionRaisesClickOnce();
     void optionValueRaisesClickInsideWrite();
     void userOptionRaisesClickOnce();
+    void textBoxShowsItsTextBeforeAndWhileShown();
     void missingArrayElementIsRuntimeError();
-    void removeAndAddItems();
+    void listEntriesOutOfRangeReadEmpty();
     void secondStartDoesNotDelayNextTick();
     void intervalZeroRaisesNoEvents();
     void runtimeErrorIsReportedOnceAndStopsHandlers();
@@ -57,8 +60,9 @@ void TestControls::keepsExactTwips_data()
     QTest::addColumn<float>("size");
     QTest::addColumn<QRect>("pixels");
 
-    QTest::newRow("start place") << 0.0f << 2600.0f << 500.0f << QRect(0, 173, 33, 34);
-    QTest::newRow("middle, half twips") << 2957.5f << 2312.5f << 500.0f << QRect(197, 154, 34, 34);
+    QTest::newRow("start place") << 0.0f << 2600.0f << 500.0f << QRect(0, 173, 33, 33);
+    QTest::newRow("middle, half twips") << 2957.5f << 2312.5f << 500.0f << QRect(197, 154, 33, 33);
+    QTest::newRow("right end") << 6365.0f << 2312.5f << 500.0f << QRect(424, 154, 33, 33);
     QTest::newRow("perspective 500/3") << 2957.5f << 2312.5f << float(500.0 / 3.0) << QRect(197, 154, 11, 11);
 }
 
@@ -162,6 +166,22 @@ void TestControls::userOptionRaisesClickOnce()
     QCOMPARE(clicks, (std::vector<qint16>{1, 0}));
 }
 
+void TestControls::textBoxShowsItsTextBeforeAndWhileShown()
+{
+    TextBox text(form.surface());
+    auto *editor = static_cast<QPlainTextEdit *>(text.widget());
+    text.setText("one\r\n");
+    text.setText(text.Text() + "two\r\n");
+    QCOMPARE(text.Text(), "one\r\ntwo\r\n");
+    form.show();
+    text.setVisible(true); // a child added to a shown window shows when told
+    QVERIFY(QTest::qWaitForWindowExposed(form.surface()));
+    QCOMPARE(editor->toPlainText(), "one\ntwo\n");
+    text.setText("three");
+    QCOMPARE(editor->toPlainText(), "three");
+    QCOMPARE(text.Text(), "three");
+}
+
 void TestControls::missingArrayElementIsRuntimeError()
 {
     ControlArray<OptionButton> options;
@@ -169,16 +189,14 @@ void TestControls::missingArrayElementIsRuntimeError()
     QVERIFY_THROWS_EXCEPTION(RuntimeError, options[1]);
 }
 
-void TestControls::removeAndAddItems()
+void TestControls::listEntriesOutOfRangeReadEmpty()
 {
     ListBox list(form.surface());
     list.items().setStringList({"0", "1", "2"});
-    list.RemoveItem(0);
-    list.AddItem("0");
-    QCOMPARE(list.items().stringList(), (QStringList{"1", "2", "0"}));
-    QCOMPARE(list.List(2), "0");
+    QCOMPARE(list.ListCount(), 3);
+    QCOMPARE(list.List(2), "2");
     QCOMPARE(list.List(3), QString());
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, list.RemoveItem(3));
+    QCOMPARE(list.List(-1), QString());
 }
 
 void TestControls::secondStartDoesNotDelayNextTick()
@@ -217,7 +235,7 @@ void TestControls::runtimeErrorIsReportedOnceAndStopsHandlers()
     list.items().setStringList({"a"});
     timer.setTimerHandler([&] {
         ++ticks;
-        list.RemoveItem(5);
+        list.setListIndex(5);
     });
     timer.setInterval(5);
     timer.setEnabled(true);

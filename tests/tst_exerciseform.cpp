@@ -161,9 +161,7 @@ void TestExerciseForm::windowedControls()
     QVERIFY(control);
     QCOMPARE(shown, texts);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), twips);
-    const int left = toPixels(twips.left());
-    const int top = toPixels(twips.top());
-    QCOMPARE(control->widget()->geometry(), QRect(left, top, toPixels(twips.right()) - left, toPixels(twips.bottom()) - top));
+    QCOMPARE(control->widget()->geometry(), QRect(toPixels(twips.left()), toPixels(twips.top()), toPixels(twips.width()), toPixels(twips.height())));
     QCOMPARE(control->BackColor() ? qint64(*control->BackColor()) : DefaultColour, backColor);
     QCOMPARE(control->Visible(), visible);
     QCOMPARE(control->widget()->parentWidget(), form.form.surface());

@@ -14,7 +14,7 @@ private slots:
     void headsOverThirteenTicks_data();
     void headsOverThirteenTicks();
     void wholeTurnRestoresOrder();
-    void rotateAppendsTheHeadReadBefore();
+    void rotateMovesTheHeadToTheEnd();
 };
 
 void TestRings::headsOverThirteenTicks_data()
@@ -54,10 +54,9 @@ void TestRings::headsOverThirteenTicks()
     ui::ListItems cornerEntries({"0", "1", "2", "3"});
     Rings rings{Ring(toggleEntries), Ring(shadeEntries), Ring(cornerEntries)};
     for (int before = 1; before < tick; ++before) {
-        const QString heads[] = {rings.toggle.head(), rings.shade.head(), rings.corner.head()};
-        rings.toggle.rotate(heads[0]);
-        rings.shade.rotate(heads[1]);
-        rings.corner.rotate(heads[2]);
+        rings.toggle.rotate();
+        rings.shade.rotate();
+        rings.corner.rotate();
     }
     QCOMPARE(rings.toggle.head(), toggle);
     QCOMPARE(rings.shade.head(), shade);
@@ -74,21 +73,21 @@ void TestRings::wholeTurnRestoresOrder()
     ui::ListItems entries(initial);
     Ring ring(entries);
     for (int i = 0; i < 5; ++i) {
-        ring.rotate(ring.head());
+        ring.rotate();
         QVERIFY(entries.stringList() != initial);
     }
-    ring.rotate(ring.head());
+    ring.rotate();
     QCOMPARE(entries.stringList(), initial);
 }
 
-void TestRings::rotateAppendsTheHeadReadBefore()
+void TestRings::rotateMovesTheHeadToTheEnd()
 {
-    ui::ListItems entries({"0", "1"});
+    ui::ListItems entries({"a", "b", "c"});
     Ring ring(entries);
-    const QString head = ring.head();
-    entries.setData(entries.index(0), "changed in between");
-    ring.rotate(head);
-    QCOMPARE(entries.stringList(), (QStringList{"1", "0"}));
+    ring.rotate();
+    QCOMPARE(entries.stringList(), (QStringList{"b", "c", "a"}));
+    QCOMPARE(ring.head(), "b");
+    QCOMPARE(ring.entry(2), "a");
 }
 
 QTEST_GUILESS_MAIN(TestRings)

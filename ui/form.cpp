@@ -3,6 +3,7 @@
 #include "label.h"
 #include "twips.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace ui {
@@ -20,11 +21,14 @@ public:
     std::vector<const Label *> labels;
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent *event) override
     {
+        // Most repaints are the target's old place; laying out a caption's
+        // text costs more than the rest of the tick.
         QPainter painter(this);
         for (const Label *label : labels)
-            label->paint(painter);
+            if (event->region().intersects(label->area()))
+                label->paint(painter);
     }
 };
 

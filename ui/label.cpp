@@ -6,13 +6,16 @@
 
 namespace ui {
 
+QRect Label::area() const
+{
+    return QRect(toPixels(Left), toPixels(Top), toPixels(Width), toPixels(Height));
+}
+
 void Label::paint(QPainter &painter) const
 {
-    const int left = toPixels(Left);
-    const int top = toPixels(Top);
-    const QRect area(left, top, toPixels(Left + Width) - left, toPixels(Top + Height) - top);
-    painter.fillRect(area, toQColor(BackColor));
-    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Caption);
+    const QRect rect = area();
+    painter.fillRect(rect, toQColor(BackColor));
+    painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, Caption);
 }
 
 } // namespace ui

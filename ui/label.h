@@ -2,6 +2,7 @@
 
 #include "colour.h"
 
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -19,6 +20,9 @@ public:
     float Height = 0;
     Colour BackColor = 0x00FFFFFF;
     QString Caption;
+
+    // In pixels on the window's surface.
+    QRect area() const;
 
     // Centred across the width, from the top.
     void paint(QPainter &painter) const;

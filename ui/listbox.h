@@ -25,9 +25,6 @@ public:
     int ListIndex() const;
     void setListIndex(int index);
 
-    void RemoveItem(int index) { items_->RemoveItem(index); }
-    void AddItem(const QString &text) { items_->AddItem(text); }
-
     // The entries themselves, for code that works on them as a sequence.
     ListItems &items() const { return *items_; }
 

@@ -14,11 +14,6 @@ public:
     // The text of entry i, counted from 0; empty when there is no such entry.
     QString List(int i) const;
     int ListCount() const { return rowCount(); }
-
-    // Later entries move up by one.
-    void RemoveItem(int index);
-    // Appends at the end.
-    void AddItem(const QString &text);
 };
 
 } // namespace ui

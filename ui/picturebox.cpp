@@ -1,50 +1,46 @@
 #include "picturebox.h"
 
-#include <QPainter>
-#include <qdrawutil.h>
+#include <QAccessibleWidget>
+#include <QFrame>
 
 namespace ui {
 namespace {
 
-class PictureSurface : public QWidget
+const char PictureBoxName[] = "PictureBox";
+
+// A screen reader announces the box as a picture, not as a frame.
+QAccessibleInterface *pictureAccessible(const QString &, QObject *object)
 {
-public:
-    explicit PictureSurface(QWidget *parent)
-        : QWidget(parent)
-    {
-        // Opaque: Qt need not paint what lies behind it when it moves.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusPolicy(Qt::TabFocus);
-    }
-
-    void setColour(const QColor &colour)
-    {
-        colour_ = colour;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const QBrush fill(colour_);
-        qDrawWinPanel(&painter, rect(), palette(), true, &fill);
-    }
-
-private:
-    QColor colour_ = Qt::white;
-};
+    if (object && object->isWidgetType() && object->objectName() == QLatin1StringView(PictureBoxName))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
 
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent)
-    : WindowedControl(new PictureSurface(parent))
+    : WindowedControl(new QFrame(parent))
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pictureAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+
+    auto *frame = static_cast<QFrame *>(widget());
+    frame->setObjectName(QLatin1StringView(PictureBoxName));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(2);
+    frame->setAutoFillBackground(true);
+    frame->setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureBox::showBackColor(const QColor &colour)
 {
-    static_cast<PictureSurface *>(widget())->setColour(colour);
+    // Most steps write the colour the box already has.
+    if (widget()->palette().color(QPalette::Window) == colour)
+        return;
+    WindowedControl::showBackColor(colour);
 }
 
 } // namespace ui

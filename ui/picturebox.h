@@ -4,7 +4,7 @@
 
 namespace ui {
 
-// A box filled with its back colour inside a sunken border.
+// A box filled with its back colour inside a sunken border: the target.
 class PictureBox : public WindowedControl
 {
 public:

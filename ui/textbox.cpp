@@ -3,33 +3,67 @@
 #include <QPlainTextEdit>
 
 namespace ui {
+namespace {
+
+// Lays out a text only when it is to be seen: start-up rewrites the
+// description line by line before the window shows, and the quotation is
+// never shown at all.
+class LockedTextEdit : public QPlainTextEdit
+{
+public:
+    explicit LockedTextEdit(QWidget *parent)
+        : QPlainTextEdit(parent)
+    {
+        setReadOnly(true);
+        // Read-only alone allows only the mouse; the keyboard selects too
+        // (Ctrl+A, Shift+arrows) and copies (Ctrl+C).
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        setTabChangesFocus(true);
+    }
+
+    void setText(const QString &text)
+    {
+        pending_ = text;
+        if (isVisible())
+            showPending();
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        showPending();
+        QPlainTextEdit::showEvent(event);
+    }
+
+private:
+    void showPending()
+    {
+        if (pending_.isNull())
+            return;
+        QString shown = pending_;
+        shown.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+        // The last line end opens an empty last line, as in the text itself.
+        setPlainText(shown);
+        pending_ = QString();
+    }
+
+    QString pending_;
+};
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent)
-    : WindowedControl(new QPlainTextEdit(parent))
+    : WindowedControl(new LockedTextEdit(parent))
 {
-    QPlainTextEdit *edit = editor();
-    edit->setReadOnly(true);
-    // Read-only alone allows only the mouse; the keyboard selects too
-    // (Ctrl+A, Shift+arrows) and copies (Ctrl+C).
-    edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    edit->setTabChangesFocus(true);
-}
-
-QPlainTextEdit *TextBox::editor() const
-{
-    return static_cast<QPlainTextEdit *>(widget());
 }
 
 void TextBox::setText(const QString &text)
 {
     text_ = text;
-    QString shown = text;
-    shown.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
-    // The last line end opens an empty last line, as in the text itself.
-    editor()->setPlainText(shown);
+    static_cast<LockedTextEdit *>(widget())->setText(text);
 }
 
 } // namespace ui

@@ -2,8 +2,6 @@
 
 #include "windowedcontrol.h"
 
-class QPlainTextEdit;
-
 namespace ui {
 
 // A multi-line, locked text box with a vertical scroll bar: the user can
@@ -18,8 +16,6 @@ public:
     void setText(const QString &text);
 
 private:
-    QPlainTextEdit *editor() const;
-
     QString text_;
 };
 

@@ -79,10 +79,14 @@ void WindowedControl::showBackColor(const QColor &colour)
 
 void WindowedControl::place()
 {
-    // Both edges are rounded, so neighbouring controls meet without gaps.
-    const int left = toPixels(left_);
-    const int top = toPixels(top_);
-    widget_->setGeometry(left, top, toPixels(left_ + width_) - left, toPixels(top_ + height_) - top);
+    // Place and size are rounded each on its own, so a control keeps its
+    // size in pixels wherever it moves, and Qt can shift its pixels instead
+    // of painting it anew.
+    const QRect pixels(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+    // Qt recomputes the window's opaque regions on every geometry write, even
+    // one that changes nothing, and the tick writes the same size each time.
+    if (pixels != widget_->geometry())
+        widget_->setGeometry(pixels);
 }
 
 } // namespace ui
