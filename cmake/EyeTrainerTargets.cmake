@@ -1,8 +1,10 @@
 # Settings shared by every target of the project, applied per target.
 
+# Every target links only system libraries, so none carries a library search
+# path: an empty one would make the loader look in the current directory.
 function(eyetrainer_target_defaults target)
     target_compile_features(${target} PUBLIC cxx_std_20)
-    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+    set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF AUTOMOC ON)
     target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
     # Hardened as Debian builds its own packages.
     target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)

@@ -39,7 +39,6 @@ constexpr std::array<Colour, 6> CandleColours{
 
 } // namespace
 
-
 Exercise::Exercise(PictureBox &target, const Rings &rings, const TravelBounds &bounds, const Variant &mode)
     : target_(target)
     , rings_(rings)

@@ -2,7 +2,9 @@
 
 #include "exerciseform.h"
 
+#include <QEvent>
 #include <QTest>
+#include <QWidget>
 
 using namespace ui;
 
@@ -61,6 +63,8 @@ private slots:
     void trafficLightThenPerspectiveLeavesTargetHidden();
     void perspectiveSizeUndoneByNextExercise_data();
     void perspectiveSizeUndoneByNextExercise();
+    void orderOfWritesShowsOnScreen_data();
+    void orderOfWritesShowsOnScreen();
     void unknownModeStillRotatesRings();
     void ringsStayHidden();
     void timerDrivesTheTick();
@@ -190,6 +194,68 @@ void TestExercise::perspectiveSizeUndoneByNextExercise()
     form.Option1[mode].setValue(true);
     form.Timer1_Timer();
     QCOMPARE(lookOf(*form.Picture1), look);
+}
+
+namespace {
+
+// Each new geometry of the target's widget, as moves and resizes reach it.
+class GeometryLog : public QObject
+{
+public:
+    explicit GeometryLog(QWidget *widget)
+    {
+        widget->installEventFilter(this);
+    }
+    QList<QRect> geometries;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
+            const QRect geometry = static_cast<QWidget *>(watched)->geometry();
+            if (geometries.isEmpty() || geometries.last() != geometry)
+                geometries << geometry;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TestExercise::orderOfWritesShowsOnScreen_data()
+{
+    QTest::addColumn<qint16>("before");
+    QTest::addColumn<qint16>("mode");
+    QTest::addColumn<QList<QRect>>("geometries");
+
+    // Perspective places the target first, then sets Height, then Width.
+    QTest::newRow("perspective after left-right") << qint16(0) << qint16(4)
+        << QList<QRect>{{197, 154, 33, 33}, {197, 154, 33, 8}, {197, 154, 8, 8}};
+    // Left-right resets Height, then Width, and places the target last.
+    QTest::newRow("left-right after perspective") << qint16(4) << qint16(0)
+        << QList<QRect>{{0, 154, 11, 33}, {0, 154, 33, 33}, {424, 154, 33, 33}};
+    // Traffic light places the target first and resets the size after.
+    QTest::newRow("traffic light after perspective") << qint16(4) << qint16(2)
+        << QList<QRect>{{197, 154, 11, 11}, {197, 154, 11, 33}, {197, 154, 33, 33}};
+}
+
+void TestExercise::orderOfWritesShowsOnScreen()
+{
+    QFETCH(qint16, before);
+    QFETCH(qint16, mode);
+    QFETCH(QList<QRect>, geometries);
+
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    form.Option1[before].setValue(true);
+    form.Timer1_Timer();
+    form.Picture1->setLeft(0); // so that placing the target shows as a move
+    form.Option1[mode].setValue(true);
+    GeometryLog log(form.Picture1->widget());
+    form.Timer1_Timer();
+    QCOMPARE(log.geometries, geometries);
 }
 
 void TestExercise::unknownModeStillRotatesRings()

@@ -36,6 +36,8 @@ done
 
 dpkg -x "$deb" "$scratch/root"
 file -b "$scratch/root/usr/bin/eye-trainer" | grep -q 'ELF.*stripped' || { echo "the program is not a stripped ELF executable"; exit 1; }
+# It links system libraries only and searches no paths of its own.
+! readelf -d "$scratch/root/usr/bin/eye-trainer" | grep -qE 'RPATH|RUNPATH' || { echo "the program carries a library search path"; exit 1; }
 [ "$(stat -c %a "$scratch/root/usr/share/doc/eye-trainer/copyright")" = 644 ] || { echo "copyright file mode"; exit 1; }
 
 lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' || true
