@@ -44,9 +44,6 @@ public:
 
     void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
 
-    auto begin() const { return controls_.begin(); }
-    auto end() const { return controls_.end(); }
-
 private:
     std::map<qint16, std::unique_ptr<Control>> controls_;
     ClickHandler click_;
