@@ -49,7 +49,8 @@ Exercise::Exercise(PictureBox &target, const Rings &rings, const TravelBounds &b
 
 void Exercise::tick()
 {
-    using enum Bound;
+    static constexpr Bound XL = &TravelBounds::XL, XD = &TravelBounds::XD, XS = &TravelBounds::XS;
+    static constexpr Bound YG = &TravelBounds::YG, YD = &TravelBounds::YD, YS = &TravelBounds::YS;
     // By the toggle head: "0", or any other text.
     static constexpr Position LeftRight[2] = {{XL, YS}, {XD, YS}};
     static constexpr Position UpDown[2] = {{XS, YG}, {XS, YD}};
@@ -113,24 +114,11 @@ void Exercise::ResetTarget()
     target_.setBackColor(Yellow);
 }
 
+// Each bound is converted to a single as it is written.
 void Exercise::place(Position position)
 {
-    target_.setLeft(bound(position.left));
-    target_.setTop(bound(position.top));
-}
-
-float Exercise::bound(Bound which) const
-{
-    const Variant *value = nullptr;
-    switch (which) {
-    case Bound::XL: value = &bounds_.XL; break;
-    case Bound::XD: value = &bounds_.XD; break;
-    case Bound::XS: value = &bounds_.XS; break;
-    case Bound::YG: value = &bounds_.YG; break;
-    case Bound::YD: value = &bounds_.YD; break;
-    case Bound::YS: value = &bounds_.YS; break;
-    }
-    return toSingle(toNumber(*value));
+    target_.setLeft(toSingle(toNumber(bounds_.*position.left)));
+    target_.setTop(toSingle(toNumber(bounds_.*position.top)));
 }
 
 // 500 / (k + 1) with k the shade ring's third entry, two ticks ahead of its

@@ -18,7 +18,8 @@ public:
     void tick();
 
 private:
-    enum class Bound { XL, XD, XS, YG, YD, YS };
+    // A place of the target: the bounds that give its Left and its Top.
+    using Bound = ui::Variant TravelBounds::*;
     struct Position
     {
         Bound left;
@@ -28,7 +29,6 @@ private:
     // Back to the start look: full size and yellow; place and visibility stay.
     void ResetTarget();
     void place(Position position);
-    float bound(Bound which) const;
     double perspectiveSize() const;
 
     ui::PictureBox &target_;
