@@ -33,6 +33,9 @@ void ExerciseForm::Form_Load()
     appendReportLine(QStringLiteral("Wis: ") + numberText(Wis));
 
     List1[0].setListIndex(0); // its click handler sets the period
+    // The same period again, from the first entry itself rather than from
+    // the selection: start-up sets it both ways, so the interval is 200 ms
+    // even if the list's click handling changes.
     Timer1.setInterval(toInt32(numericValue(List1[0].List(0))));
 }
 

@@ -1,17 +1,12 @@
 #include "exerciseform.h"
-
-#include "runtimeerror.h"
+#include "program.h"
 
 #include <QApplication>
-
-#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    program::describeApplication();
     ExerciseForm window;
-    if (!ui::runHandler([&window] { window.Form_Load(); }))
-        return EXIT_FAILURE;
-    window.show();
-    return application.exec();
+    return program::run(window);
 }

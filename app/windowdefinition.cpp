@@ -2,6 +2,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace design {
 namespace {
 
 constexpr ui::Colour LightOrange = 0x0080C0FF;
@@ -93,3 +94,5 @@ QString descriptionText()
            u"Проектът да съдържа набор от два командни бутона за стартиране/спиране на движението.\r\n"
            u"Честотата на промяна се контролира от потребителя чрез избор от дискретен набор със стойности.\r\n"_s;
 }
+
+} // namespace design

@@ -10,6 +10,7 @@
 
 // The window as it is designed: every control, caption, entry, colour and
 // place. Lengths are twips, colours 0x00BBGGRR.
+namespace design {
 
 enum class ControlKind { ListBox, OptionButton, PictureBox, CommandButton, TextBox };
 
@@ -67,3 +68,5 @@ const TimerDefinition &timerDefinition();
 // The description shown under the controls, and a quotation kept hidden.
 QString descriptionText();
 QString quotationText();
+
+} // namespace design

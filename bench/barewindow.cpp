@@ -44,10 +44,10 @@ int main(int argc, char *argv[])
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setPalette(filled(label, orange));
     }
-    auto *text = new QPlainTextEdit(descriptionText(), &window);
+    auto *text = new QPlainTextEdit(design::descriptionText(), &window);
     text->setGeometry(8, 232, 449, 121);
     text->setReadOnly(true);
-    auto *hiddenText = new QPlainTextEdit(quotationText(), &window);
+    auto *hiddenText = new QPlainTextEdit(design::quotationText(), &window);
     hiddenText->setGeometry(48, 232, 449, 121);
     hiddenText->hide();
     const char *exercises[] = {"Ляво-Дясно", "Горе-Долу", "Светофар", "Свещ-яркост", "Перспектива", "Срещу часовата", "По часовата"};

@@ -20,6 +20,7 @@ constexpr std::array<QStringView, 6> HeadTexts{u"0", u"1", u"2", u"3", u"4", u"5
 template <std::size_t N>
 std::optional<std::size_t> matchHead(const QString &head)
 {
+    static_assert(N <= HeadTexts.size(), "a head is compared with more texts than there are");
     for (std::size_t i = 0; i < N; ++i)
         if (head == HeadTexts[i])
             return i;
@@ -39,15 +40,17 @@ constexpr std::array<Colour, 6> CandleColours{
 
 } // namespace
 
-Exercise::Exercise(PictureBox &target, const Rings &rings, const TravelBounds &bounds, const Variant &mode)
+Exercise::Exercise(PictureBox &target, const Rings &rings)
     : target_(target)
     , rings_(rings)
-    , bounds_(bounds)
-    , mode_(mode)
 {
 }
 
-void Exercise::tick()
+// Each exercise writes the target's properties in its own order (visibility
+// before or after the reset, the place before or after the size), and the
+// order shows on screen as the frames between the writes: it is deliberate,
+// and tested, not an inconsistency to tidy.
+void Exercise::tick(const Variant &mode, const TravelBounds &bounds)
 {
     static constexpr Bound XL = &TravelBounds::XL, XD = &TravelBounds::XD, XS = &TravelBounds::XS;
     static constexpr Bound YG = &TravelBounds::YG, YD = &TravelBounds::YD, YS = &TravelBounds::YS;
@@ -63,43 +66,43 @@ void Exercise::tick()
     const QString shade = rings_.shade.head();
     const QString corner = rings_.corner.head();
     const int side = toggle == HeadTexts[0] ? 0 : 1;
-    const double mode = toNumber(mode_); // empty counts as 0
+    const double exercise = toNumber(mode); // empty counts as 0
 
-    if (mode == 0) { // "Ляво-Дясно"
+    if (exercise == 0) { // "Ляво-Дясно"
         ResetTarget();
         target_.setVisible(true);
-        place(LeftRight[side]);
-    } else if (mode == 1) { // "Горе-Долу"
+        place(LeftRight[side], bounds);
+    } else if (exercise == 1) { // "Горе-Долу"
         target_.setVisible(true);
         ResetTarget();
-        place(UpDown[side]);
-    } else if (mode == 2) { // "Светофар": hidden at toggle "0"
-        place(Middle);
+        place(UpDown[side], bounds);
+    } else if (exercise == 2) { // "Светофар": hidden at toggle "0"
+        place(Middle, bounds);
         ResetTarget();
         target_.setVisible(side != 0);
-    } else if (mode == 3) { // "Свещ-яркост"
+    } else if (exercise == 3) { // "Свещ-яркост"
         target_.setVisible(true);
         target_.setHeight(FullSize);
         target_.setWidth(FullSize);
         const auto step = matchHead<CandleColours.size()>(shade);
         const Colour colour = step ? CandleColours[*step] : Yellow;
-        place(Middle);
+        place(Middle, bounds);
         target_.setBackColor(colour);
-    } else if (mode == 4) { // "Перспектива": visibility stays as it was
-        place(Middle);
+    } else if (exercise == 4) { // "Перспектива": visibility stays as it was
+        place(Middle, bounds);
         target_.setBackColor(Yellow);
         target_.setHeight(toSingle(perspectiveSize()));
         target_.setWidth(toSingle(perspectiveSize()));
-    } else if (mode == 5) { // "Срещу часовата"
+    } else if (exercise == 5) { // "Срещу часовата"
         ResetTarget();
         target_.setVisible(true);
         if (const auto i = matchHead<CounterClockwise.size()>(corner))
-            place(CounterClockwise[*i]);
-    } else if (mode == 6) { // "По часовата"
+            place(CounterClockwise[*i], bounds);
+    } else if (exercise == 6) { // "По часовата"
         ResetTarget();
         target_.setVisible(true);
         if (const auto i = matchHead<Clockwise.size()>(corner))
-            place(Clockwise[*i]);
+            place(Clockwise[*i], bounds);
     }
 
     rings_.toggle.rotate();
@@ -115,10 +118,10 @@ void Exercise::ResetTarget()
 }
 
 // Each bound is converted to a single as it is written.
-void Exercise::place(Position position)
+void Exercise::place(Position position, const TravelBounds &bounds)
 {
-    target_.setLeft(toSingle(toNumber(bounds_.*position.left)));
-    target_.setTop(toSingle(toNumber(bounds_.*position.top)));
+    target_.setLeft(toSingle(toNumber(bounds.*position.left)));
+    target_.setTop(toSingle(toNumber(bounds.*position.top)));
 }
 
 // 500 / (k + 1) with k the shade ring's third entry, two ticks ahead of its

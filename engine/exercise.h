@@ -7,15 +7,15 @@
 
 namespace engine {
 
-// The exercises. Each tick applies one step of the exercise chosen in Mode
-// to the target and then advances the rings; it keeps nothing of its own
-// between ticks.
+// The exercises. Each tick applies one step of the exercise chosen in mode
+// to the target, within the travel bounds, and then advances the rings; it
+// keeps nothing of its own between ticks.
 class Exercise
 {
 public:
-    Exercise(ui::PictureBox &target, const Rings &rings, const TravelBounds &bounds, const ui::Variant &mode);
+    Exercise(ui::PictureBox &target, const Rings &rings);
 
-    void tick();
+    void tick(const ui::Variant &mode, const TravelBounds &bounds);
 
 private:
     // A place of the target: the bounds that give its Left and its Top.
@@ -28,13 +28,11 @@ private:
 
     // Back to the start look: full size and yellow; place and visibility stay.
     void ResetTarget();
-    void place(Position position);
+    void place(Position position, const TravelBounds &bounds);
     double perspectiveSize() const;
 
     ui::PictureBox &target_;
     Rings rings_;
-    const TravelBounds &bounds_;
-    const ui::Variant &mode_;
 };
 
 } // namespace engine

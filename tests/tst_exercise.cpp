@@ -280,7 +280,7 @@ void TestExercise::ringsStayHidden()
     form.Form_Load();
     for (int i = 0; i < 5; ++i)
         form.Timer1_Timer();
-    for (qint16 ring : {1, 2, 3})
+    for (qint16 ring : std::initializer_list<qint16>{1, 2, 3})
         QVERIFY(!form.List1[ring].Visible());
     QCOMPARE(form.List1[2].items().stringList(), (QStringList{"5", "0", "1", "2", "3", "4"}));
 }

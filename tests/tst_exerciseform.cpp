@@ -161,7 +161,7 @@ void TestExerciseForm::windowedControls()
     QVERIFY(control);
     QCOMPARE(shown, texts);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), twips);
-    QCOMPARE(control->widget()->geometry(), QRect(toPixels(twips.left()), toPixels(twips.top()), toPixels(twips.width()), toPixels(twips.height())));
+    QCOMPARE(control->widget()->geometry(), QRect(toPixels(float(twips.left())), toPixels(float(twips.top())), toPixels(float(twips.width())), toPixels(float(twips.height()))));
     QCOMPARE(control->BackColor() ? qint64(*control->BackColor()) : DefaultColour, backColor);
     QCOMPARE(control->Visible(), visible);
     QCOMPARE(control->widget()->parentWidget(), form.form.surface());
@@ -203,13 +203,13 @@ void TestExerciseForm::labels()
 {
     ExerciseForm form;
     const Label &period = form.Label1[1];
-    QCOMPARE(QRectF(period.Left, period.Top, period.Width, period.Height), QRectF(3360, 1320, 1215, 300));
-    QCOMPARE(period.Caption, "Период");
-    QCOMPARE(period.BackColor, 0x0080C0FFu);
+    QCOMPARE(QRectF(period.Left(), period.Top(), period.Width(), period.Height()), QRectF(3360, 1320, 1215, 300));
+    QCOMPARE(period.Caption(), "Период");
+    QCOMPARE(period.BackColor(), 0x0080C0FFu);
     const Label &title = form.Label1[0];
-    QCOMPARE(QRectF(title.Left, title.Top, title.Width, title.Height), QRectF(3960, 240, 2895, 300));
-    QCOMPARE(title.Caption, "Тренировка за очите");
-    QCOMPARE(title.BackColor, 0x0080C0FFu);
+    QCOMPARE(QRectF(title.Left(), title.Top(), title.Width(), title.Height()), QRectF(3960, 240, 2895, 300));
+    QCOMPARE(title.Caption(), "Тренировка за очите");
+    QCOMPARE(title.BackColor(), 0x0080C0FFu);
 }
 
 void TestExerciseForm::window()
@@ -341,7 +341,7 @@ void TestExerciseForm::optionsSetMode()
     form.Form_Load();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    for (qint16 i : {6, 3, 0, 5}) {
+    for (qint16 i : std::initializer_list<qint16>{6, 3, 0, 5}) {
         QTest::mouseClick(form.Option1[i].widget(), Qt::LeftButton);
         QCOMPARE(form.Mode, Variant(i));
     }

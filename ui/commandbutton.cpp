@@ -28,8 +28,6 @@ public:
         update();
     }
 
-    QSize sizeHint() const override { return fontMetrics().size(Qt::TextShowMnemonic, text()) + QSize(16, 8); }
-
 protected:
     void paintEvent(QPaintEvent *) override
     {

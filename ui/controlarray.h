@@ -7,6 +7,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
+#include <string>
 
 namespace ui {
 
@@ -22,19 +24,30 @@ public:
     ControlArray(const ControlArray &) = delete;
     ControlArray &operator=(const ControlArray &) = delete;
 
+    // An index used twice is a mistake in the window's definition: replacing
+    // the first control would free a widget that the tab order and the
+    // window's paint list still hold, so it is refused.
     Control &add(qint16 index, std::unique_ptr<Control> control)
     {
+        if (controls_.contains(index))
+            throw std::logic_error("two controls of one control array share the index " + std::to_string(index));
         Control &added = *control;
         if constexpr (requires { added.setClickHandler(std::function<void()>()); })
             added.setClickHandler([this, index] {
                 if (click_)
                     click_(index);
             });
-        controls_[index] = std::move(control);
+        controls_.emplace(index, std::move(control));
         return added;
     }
 
-    Control &operator[](qint16 index) const
+    Control &operator[](qint16 index) { return find(index); }
+    const Control &operator[](qint16 index) const { return find(index); }
+
+    void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
+
+private:
+    Control &find(qint16 index) const
     {
         const auto found = controls_.find(index);
         if (found == controls_.end())
@@ -42,9 +55,6 @@ public:
         return *found->second;
     }
 
-    void setClickHandler(ClickHandler handler) { click_ = std::move(handler); }
-
-private:
     std::map<qint16, std::unique_ptr<Control>> controls_;
     ClickHandler click_;
 };

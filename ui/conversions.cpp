@@ -17,7 +17,7 @@ Integer roundToInteger(double value, const char *typeName)
     // nearbyint rounds in the default mode, to nearest with ties to even.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= double(std::numeric_limits<Integer>::min()) && rounded <= double(std::numeric_limits<Integer>::max())))
-        throw RuntimeError(QStringLiteral("%1 (%2 не се побира в %3)").arg(overflow, QString::number(value, 'g', 17), QLatin1StringView(typeName)));
+        throw RuntimeError(QStringLiteral("%1 (%2 не се побира в %3)").arg(overflow, QString::number(value, 'g', 17), QString::fromUtf8(typeName)));
     return static_cast<Integer>(rounded);
 }
 

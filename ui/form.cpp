@@ -82,7 +82,7 @@ float Form::Height() const
 void Form::addLabel(const Label &label)
 {
     surface_->labels.push_back(&label);
-    surface_->update();
+    surface_->update(label.area());
 }
 
 QWidget *Form::surface() const

@@ -2,30 +2,59 @@
 
 #include "colour.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 class QPainter;
 
 namespace ui {
 
 // A caption drawn on the window's own surface, behind every control that has
-// a window of its own. It takes no input.
+// a window of its own. It takes no input. Writing a property repaints it.
 class Label
 {
 public:
-    float Left = 0;
-    float Top = 0;
-    float Width = 0;
-    float Height = 0;
-    Colour BackColor = 0x00FFFFFF;
-    QString Caption;
+    explicit Label(QWidget *surface);
+
+    float Left() const { return left_; }
+    float Top() const { return top_; }
+    float Width() const { return width_; }
+    float Height() const { return height_; }
+    void move(float left, float top, float width, float height);
+
+    Colour BackColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+
+    QString Caption() const { return caption_; }
+    void setCaption(const QString &caption);
 
     // In pixels on the window's surface.
     QRect area() const;
 
     // Centred across the width, from the top.
     void paint(QPainter &painter) const;
+
+private:
+    // Repaints what the label covered before the change and what it covers
+    // after it.
+    template <typename Change>
+    void change(Change &&apply)
+    {
+        const QRect before = area();
+        apply();
+        if (surface_)
+            surface_->update(before.united(area()));
+    }
+
+    QPointer<QWidget> surface_;
+    float left_ = 0;
+    float top_ = 0;
+    float width_ = 0;
+    float height_ = 0;
+    Colour backColor_ = 0x00FFFFFF;
+    QString caption_;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <QListView>
+#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -40,10 +41,11 @@ void ListBox::setListIndex(int index)
 {
     if (index < -1 || index >= items_->rowCount())
         throw RuntimeError(QStringLiteral("недопустим номер на елемент в списъка: %1").arg(index));
-    writingIndex_ = true;
-    const QModelIndex entry = index >= 0 ? items_->index(index) : QModelIndex();
-    view()->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
-    writingIndex_ = false;
+    {
+        const QScopedValueRollback writing(writingIndex_, true);
+        const QModelIndex entry = index >= 0 ? items_->index(index) : QModelIndex();
+        view()->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    }
     if (click_)
         click_();
 }

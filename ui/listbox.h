@@ -26,7 +26,8 @@ public:
     void setListIndex(int index);
 
     // The entries themselves, for code that works on them as a sequence.
-    ListItems &items() const { return *items_; }
+    ListItems &items() { return *items_; }
+    const ListItems &items() const { return *items_; }
 
     void setClickHandler(std::function<void()> handler) { click_ = std::move(handler); }
 

@@ -3,6 +3,7 @@
 #include "runtimeerror.h"
 
 #include <QRadioButton>
+#include <QScopedValueRollback>
 
 namespace ui {
 
@@ -33,16 +34,17 @@ bool OptionButton::Value() const
 
 void OptionButton::setValue(bool value)
 {
-    writingValue_ = true;
-    if (value) {
-        button()->setChecked(true);
-    } else {
-        // An exclusive group refuses to clear its checked button by itself.
-        button()->setAutoExclusive(false);
-        button()->setChecked(false);
-        button()->setAutoExclusive(true);
+    {
+        const QScopedValueRollback writing(writingValue_, true);
+        if (value) {
+            button()->setChecked(true);
+        } else {
+            // An exclusive group refuses to clear its checked button by itself.
+            button()->setAutoExclusive(false);
+            button()->setChecked(false);
+            button()->setAutoExclusive(true);
+        }
     }
-    writingValue_ = false;
     if (value && click_)
         click_();
 }

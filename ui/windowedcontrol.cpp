@@ -27,24 +27,40 @@ void WindowedControl::setTop(float twips)
     place();
 }
 
-void WindowedControl::setWidth(float twips)
+namespace {
+
+void checkWidth(float twips)
 {
     if (twips < 0)
         throw RuntimeError(QStringLiteral("недопустима ширина %1").arg(twips));
+}
+
+void checkHeight(float twips)
+{
+    if (twips < 0)
+        throw RuntimeError(QStringLiteral("недопустима височина %1").arg(twips));
+}
+
+} // namespace
+
+void WindowedControl::setWidth(float twips)
+{
+    checkWidth(twips);
     width_ = twips;
     place();
 }
 
 void WindowedControl::setHeight(float twips)
 {
-    if (twips < 0)
-        throw RuntimeError(QStringLiteral("недопустима височина %1").arg(twips));
+    checkHeight(twips);
     height_ = twips;
     place();
 }
 
 void WindowedControl::move(float left, float top, float width, float height)
 {
+    checkWidth(width);
+    checkHeight(height);
     left_ = left;
     top_ = top;
     width_ = width;

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch folder and reads it without
 # installing it: its files, its fields, and lintian's verdict.
-#   check-deb.sh BUILD_DIR APP_ID
+#   check-deb.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
-build=$1 id=$2
+build=$1 id=$2 version=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 cpack --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null
-deb=$(ls "$scratch"/eye-trainer_1.00_*.deb)
+deb=$(ls "$scratch"/eye-trainer_"$version"_*.deb)
 
 expected="./usr/bin/eye-trainer
 ./usr/share/applications/$id.desktop
@@ -26,7 +26,7 @@ fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = eye-trainer ] || { echo "Package: $(field Package)"; exit 1; }
-[ "$(field Version)" = 1.00 ] || { echo "Version: $(field Version)"; exit 1; }
+[ "$(field Version)" = "$version" ] || { echo "Version: $(field Version)"; exit 1; }
 [ -n "$(field Section)" ] && [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] \
     || { echo "a control field is missing"; exit 1; }
 depends=$(field Depends)

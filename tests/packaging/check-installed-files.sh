@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs into a scratch folder and validates what a desktop reads there.
-#   check-installed-files.sh BUILD_DIR APP_ID
+#   check-installed-files.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
-build=$1 id=$2
+build=$1 id=$2 version=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -20,4 +20,6 @@ identify -format '%w x %h, %[type]\n' "$share/icons/hicolor/32x32/apps/$id.png" 
 # The manual page renders without complaint.
 warnings=$(zcat "$share/man/man1/eye-trainer.1.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
 [ -z "$warnings" ] || { echo "manual page: $warnings"; exit 1; }
+grep -q "<id>$id</id>" "$share/metainfo/$id.metainfo.xml" || { echo "the metadata names another id"; exit 1; }
+zcat "$share/man/man1/eye-trainer.1.gz" | head -n1 | grep -qF "\"eye-trainer $version\"" || { echo "the manual page names another version"; exit 1; }
 echo "installed files: valid"

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Compiles the Windows resource script with the MinGW resource compiler and
 # reads the version record and the icon back out of the compiled resource.
-#   check-windows-resource.sh RC_FILE ICO_FILE
+#   check-windows-resource.sh RC_FILE ICO_FILE NUMERIC_VERSION SHOWN_VERSION
 set -euo pipefail
 rc=$1 ico=$2
+IFS=. read -r major minor patch <<<"$3"
+shown=${4//./\\.}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -16,11 +18,11 @@ text=$(tr -d '\r' <"$scratch/decompiled.rc")
 expect() {
     grep -qiE -- "$1" <<<"$text" || { echo "the compiled resource lacks: $1"; echo "$text" | grep -v "^ *0x\|^ *'" | head -40; exit 1; }
 }
-expect 'FILEVERSION +1, *0, *0, *0'
-expect 'PRODUCTVERSION +1, *0, *0, *0'
+expect "FILEVERSION +$major, *$minor, *$patch, *0"
+expect "PRODUCTVERSION +$major, *$minor, *$patch, *0"
 expect 'BLOCK "040904b0"'
-expect 'VALUE "FileVersion", "1\.00'
-expect 'VALUE "ProductVersion", "1\.00'
+expect "VALUE \"FileVersion\", \"$shown\""
+expect "VALUE \"ProductVersion\", \"$shown\""
 expect 'VALUE "CompanyName", "[^"]+'
 expect 'VALUE "LegalCopyright", "[^"]+'
 expect 'VALUE "ProductName", "[^"]+'

@@ -1,0 +1,16 @@
+#pragma once
+
+class ExerciseForm;
+
+namespace program {
+
+// What the program tells the platform about itself before its window exists:
+// the desktop entry it belongs to.
+void describeApplication();
+
+// Starts the window and runs the event loop until the window closes. A
+// run-time error, at start-up or later, is reported and ends the run with a
+// non-zero status.
+int run(ExerciseForm &window);
+
+} // namespace program
