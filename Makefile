@@ -1,31 +1,51 @@
 # Two commands on a fresh machine: `make run` and `make test`. Both install
-# what is missing first, then configure and build into build/.
+# what is missing first, then configure and build into build/. `make run`
+# builds and installs only what running needs; `make test` adds the tests.
 
 BUILD_DIR := build
+SANITIZE_DIR := build-sanitize
+# CI passes WARNINGS_AS_ERRORS=ON; a newer compiler's new warnings should not
+# stop a user's build.
+WARNINGS_AS_ERRORS ?= OFF
+CONFIGURE = cmake -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WARNINGS_AS_ERRORS)
 
-.PHONY: run test package bench build deps
+.PHONY: run test test-sanitize package bench build build-tests deps test-deps
 
 run: build
 	./$(BUILD_DIR)/eye-trainer
 
-test: build
+test: build-tests
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
-# The Debian package, build/eye-trainer_1.00_<arch>.deb
-package: build
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# the packaging checks read what a release ships, so they are left out.
+test-sanitize: test-deps
+	$(CONFIGURE) -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DEYETRAINER_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR)
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --label-exclude packaging
+
+# The Debian package, build/eye-trainer_<version>_<arch>.deb
+package: build-tests
 	cmake --build $(BUILD_DIR) --target package
 
 # Every benchmark, about seven minutes; the figures are explained in
 # docs/performance.md.
-bench: build
+bench: build-tests
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/tick_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/timer_bench
 	./$(BUILD_DIR)/bench/startup_bench ./$(BUILD_DIR)/eye-trainer ./$(BUILD_DIR)/bench/barewindow 21 3
 	bench/instructions.sh ./$(BUILD_DIR)/eye-trainer ./$(BUILD_DIR)/bench/barewindow
 
 build: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CONFIGURE) -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+	cmake --build $(BUILD_DIR)
+
+build-tests: test-deps
+	$(CONFIGURE) -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 	cmake --build $(BUILD_DIR)
 
 deps:
 	scripts/install-deps
+
+test-deps:
+	scripts/install-deps --test

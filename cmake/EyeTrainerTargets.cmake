@@ -5,25 +5,60 @@
 function(eyetrainer_target_defaults target)
     target_compile_features(${target} PUBLIC cxx_std_20)
     set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF AUTOMOC ON)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
-    # Hardened as Debian builds its own packages.
-    target_compile_definitions(${target} PRIVATE $<$<NOT:$<CONFIG:Debug>>:_FORTIFY_SOURCE=2>)
-    target_link_options(${target} PRIVATE LINKER:-z,relro LINKER:-z,now)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion)
+        # Hardened as Debian builds its own packages; the checks need the
+        # optimiser, and an unoptimised build warns that they are off.
+        target_compile_definitions(${target} PRIVATE
+            $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
+    elseif(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /utf-8)
+    endif()
+    # Read-only relocations are an ELF linker's feature.
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND NOT APPLE AND NOT WIN32)
+        target_link_options(${target} PRIVATE LINKER:-z,relro LINKER:-z,now)
+    endif()
+    if(EYETRAINER_SANITIZE)
+        set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+        target_compile_options(${target} PRIVATE ${sanitizers})
+        target_link_options(${target} PRIVATE ${sanitizers})
+    endif()
 endfunction()
 
-# A Qt Test program registered with CTest. Headless tests run on Qt's
-# offscreen platform at scale 1, so pixels are the same on every machine.
-#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN])
-# ONSCREEN leaves the platform alone, for a test that brings its own X server.
+# What every test sees: headless tests run on Qt's offscreen platform at
+# scale 1, so pixels are the same on every machine; under the sanitizers,
+# the first fault fails the test and leaks in system libraries are let be.
+#   eyetrainer_test_environment(TEST [ONSCREEN])
+function(eyetrainer_test_environment name)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "" "")
+    set(environment)
+    if(NOT arg_ONSCREEN)
+        list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1)
+    endif()
+    if(EYETRAINER_SANITIZE)
+        list(APPEND environment
+            ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+            UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+            LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0)
+    endif()
+    if(environment)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+    endif()
+endfunction()
+
+# A Qt Test program registered with CTest.
+#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [TIMEOUT s])
+# ONSCREEN leaves the platform alone, for a test that brings its own display.
 function(eyetrainer_add_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "TIMEOUT" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     eyetrainer_target_defaults(${name})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
     add_test(NAME ${name} COMMAND ${name})
-    if(NOT arg_ONSCREEN)
-        set_tests_properties(${name} PROPERTIES
-            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=1")
+    if(arg_ONSCREEN)
+        eyetrainer_test_environment(${name} ONSCREEN)
+    else()
+        eyetrainer_test_environment(${name})
     endif()
     if(arg_TIMEOUT)
         set_tests_properties(${name} PROPERTIES TIMEOUT ${arg_TIMEOUT})
