@@ -30,8 +30,7 @@ void ExerciseForm::Command1_Click(qint16 Index)
     case 1: // "Спри"
         Timer1.setEnabled(false);
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

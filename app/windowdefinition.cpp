@@ -17,12 +17,14 @@ constexpr bool Hidden = false;
 
 const WindowDefinition &windowDefinition()
 {
+    // clang-format off
     static const WindowDefinition window{
         u"eye-trainer.example  Биология - упражнения за зрение"_s,
         0x00FFC0C0, // light lavender
         6915, 5625,
         u"Times New Roman"_s, 12, 400,
     };
+    // clang-format on
     return window;
 }
 
@@ -58,7 +60,7 @@ const std::vector<LabelDefinition> &labels()
 {
     static const std::vector<LabelDefinition> labels{
         // index  left   top   width  height  back colour  caption
-        {1, {3360, 1320, 1215, 300}, LightOrange, u"Период"_s},            // heads the period list
+        {1, {3360, 1320, 1215, 300}, LightOrange, u"Период"_s},             // heads the period list
         {0, {3960, 240, 2895, 300}, LightOrange, u"Тренировка за очите"_s}, // the window's title line
     };
     return labels;

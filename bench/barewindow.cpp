@@ -68,8 +68,8 @@ int main(int argc, char *argv[])
     target->setLineWidth(2);
     target->setGeometry(0, 154, 33, 33);
     target->setPalette(filled(target, Qt::yellow));
-    const QStringList lists[] = {{"0", "1", "0", "1"}, {"0", "1", "2", "3", "4", "5"}, {"0", "1", "2", "3"},
-                                 {"200", "300", "400", "500", "500", "700", "800", "900"}};
+    const QStringList lists[] = {
+        {"0", "1", "0", "1"}, {"0", "1", "2", "3", "4", "5"}, {"0", "1", "2", "3"}, {"200", "300", "400", "500", "500", "700", "800", "900"}};
     for (const QStringList &entries : lists) {
         auto *view = new QListView(&window);
         view->setModel(new QStringListModel(entries, view));

@@ -218,9 +218,8 @@ int main(int argc, char *argv[])
             rss.push_back(double(s.rssKb));
             pss.push_back(double(s.pssKb));
         }
-        std::printf("%-16s first frame %7.1f ms (min %.1f, max %.1f)   resident %6.1f MB   proportional %6.1f MB\n", names[which],
-                    median(frame), *std::min_element(frame.begin(), frame.end()), *std::max_element(frame.begin(), frame.end()),
-                    median(rss) / 1024, median(pss) / 1024);
+        std::printf("%-16s first frame %7.1f ms (min %.1f, max %.1f)   resident %6.1f MB   proportional %6.1f MB\n", names[which], median(frame),
+            *std::min_element(frame.begin(), frame.end()), *std::max_element(frame.begin(), frame.end()), median(rss) / 1024, median(pss) / 1024);
     }
     // Each pair ran side by side in time; the median of their ratios is
     // steadier than the ratio of the medians.
@@ -231,8 +230,8 @@ int main(int argc, char *argv[])
             rss.push_back(double(samples[0][run].rssKb) / double(samples[1][run].rssKb));
             pss.push_back(double(samples[0][run].pssKb) / double(samples[1][run].pssKb));
         }
-        std::printf("%-16s first frame %7.2f x   resident %6.2f x   proportional %6.2f x   (median of the pairs' ratios)\n", "ratio",
-                    median(frame), median(rss), median(pss));
+        std::printf("%-16s first frame %7.2f x   resident %6.2f x   proportional %6.2f x   (median of the pairs' ratios)\n", "ratio", median(frame),
+            median(rss), median(pss));
     }
 
     // Idle and running cost: repeats of each program on its own,
@@ -256,8 +255,8 @@ int main(int argc, char *argv[])
             const Usage running = usageOf(started.pid());
             QThread::msleep(10000);
             const Usage after = usageOf(started.pid());
-            costs[which].push_back({double(stopped.cpuNs - before.cpuNs) / 1e6, double(after.cpuNs - running.cpuNs) / 1e6,
-                                    stopped.switches - before.switches, after.switches - running.switches});
+            costs[which].push_back({double(stopped.cpuNs - before.cpuNs) / 1e6, double(after.cpuNs - running.cpuNs) / 1e6, stopped.switches - before.switches,
+                after.switches - running.switches});
             XSync(x, True);
         }
     }
@@ -274,7 +273,7 @@ int main(int argc, char *argv[])
         }
         perTick[which] = median(runningMs) / 50.0;
         std::printf("%-16s stopped 10 s: CPU %6.3f ms, %3.0f context switches   running 10 s at 200 ms: CPU %6.2f ms, %.3f ms per tick, %3.0f switches\n",
-                    names[which], median(stoppedMs), median(stoppedSwitches), median(runningMs), perTick[which], median(runningSwitches));
+            names[which], median(stoppedMs), median(stoppedSwitches), median(runningMs), perTick[which], median(runningSwitches));
     }
     if (repeats > 0)
         std::printf("%-16s CPU per tick while running %.2f x\n", "ratio", perTick[0] / perTick[1]);

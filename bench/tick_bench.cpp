@@ -35,7 +35,8 @@ void TickBench::tick()
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
     form.Option1[mode].setValue(true);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         form.Timer1_Timer();
     }
 }

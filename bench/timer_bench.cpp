@@ -44,8 +44,7 @@ Figures figuresOf(const std::vector<qint64> &ticksNs, int period)
 
 void report(const char *what, int period, std::size_t ticks, const Figures &f)
 {
-    std::printf("%-34s %4d ms x %3zu: mean %6.3f ms  p99 %6.3f ms  max %6.3f ms  drift %+7.3f ms\n", what, period, ticks, f.mean,
-                f.p99, f.max, f.drift);
+    std::printf("%-34s %4d ms x %3zu: mean %6.3f ms  p99 %6.3f ms  max %6.3f ms  drift %+7.3f ms\n", what, period, ticks, f.mean, f.p99, f.max, f.drift);
     std::fflush(stdout);
 }
 

@@ -22,10 +22,7 @@ public:
     // Moves the head, the very entry read at the start of the tick, to the
     // end; the others move up by one. One move rather than a removal and an
     // addition: the list's view then has one change to follow, not three.
-    void rotate()
-    {
-        entries_->moveRows(QModelIndex(), 0, 1, QModelIndex(), entries_->rowCount());
-    }
+    void rotate() { entries_->moveRows(QModelIndex(), 0, 1, QModelIndex(), entries_->rowCount()); }
 
 private:
     ui::ListItems *entries_;

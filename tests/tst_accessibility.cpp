@@ -16,6 +16,7 @@ private slots:
     void tabVisitsControlsInTabIndexOrder();
 };
 
+// clang-format off
 void TestAccessibility::everyControlHasAName_data()
 {
     QTest::addColumn<QString>("array");
@@ -32,6 +33,7 @@ void TestAccessibility::everyControlHasAName_data()
     for (int i = 0; i < 7; ++i)
         QTest::addRow("option %d", i) << "Option1" << i << QString::fromUtf8(exercises[i]) << QAccessible::RadioButton;
 }
+// clang-format on
 
 void TestAccessibility::everyControlHasAName()
 {
@@ -78,8 +80,12 @@ void TestAccessibility::tabVisitsControlsInTabIndexOrder()
     // move within it: the upper three and the lower four are two groups in
     // the tab order, and Option1(0) is selected.
     const QList<QWidget *> expected{
-        form.Option1[0].widget(), form.Command1[0].widget(), form.Command1[1].widget(), form.Picture1->widget(),
-        form.List1[0].widget(),   form.Text1[0].widget(),
+        form.Option1[0].widget(),
+        form.Command1[0].widget(),
+        form.Command1[1].widget(),
+        form.Picture1->widget(),
+        form.List1[0].widget(),
+        form.Text1[0].widget(),
     };
     QList<QWidget *> visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include "controlarray.h"
 #include "form.h"
+#include "label.h"
 #include "listbox.h"
 #include "optionbutton.h"
 #include "picturebox.h"
@@ -12,7 +13,9 @@
 #include "timer.h"
 
 #include <QListView>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 #include <QThread>
@@ -36,6 +39,10 @@ private slots:
     void userOptionRaisesClickOnce();
     void textBoxShowsItsTextBeforeAndWhileShown();
     void missingArrayElementIsRuntimeError();
+    void duplicateIndexIsRefused();
+    void negativeSizeIsRuntimeError_data();
+    void negativeSizeIsRuntimeError();
+    void writingALabelRepaintsIt();
     void listEntriesOutOfRangeReadEmpty();
     void secondStartDoesNotDelayNextTick();
     void intervalZeroRaisesNoEvents();
@@ -53,6 +60,7 @@ void TestControls::init()
     runtime::setReporter([this](const QString &message) { reports.push_back(message); });
 }
 
+// clang-format off
 void TestControls::keepsExactTwips_data()
 {
     QTest::addColumn<float>("left");
@@ -65,6 +73,7 @@ void TestControls::keepsExactTwips_data()
     QTest::newRow("right end") << 6365.0f << 2312.5f << 500.0f << QRect(424, 154, 33, 33);
     QTest::newRow("perspective 500/3") << 2957.5f << 2312.5f << float(500.0 / 3.0) << QRect(197, 154, 11, 11);
 }
+// clang-format on
 
 void TestControls::keepsExactTwips()
 {
@@ -187,6 +196,95 @@ void TestControls::missingArrayElementIsRuntimeError()
     ControlArray<OptionButton> options;
     options.add(0, std::make_unique<OptionButton>(form.surface()));
     QVERIFY_THROWS_EXCEPTION(RuntimeError, options[1]);
+}
+
+void TestControls::duplicateIndexIsRefused()
+{
+    ControlArray<OptionButton> options;
+    OptionButton &first = options.add(3, std::make_unique<OptionButton>(form.surface()));
+    first.setCaption(QStringLiteral("първи"));
+    QPointer<QWidget> firstWidget = first.widget();
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, options.add(3, std::make_unique<OptionButton>(form.surface())));
+    // The first control and its widget live on.
+    QVERIFY(firstWidget);
+    QCOMPARE(&options[3], &first);
+    QCOMPARE(static_cast<QRadioButton *>(options[3].widget())->text(), "първи");
+}
+
+// clang-format off
+void TestControls::negativeSizeIsRuntimeError_data()
+{
+    QTest::addColumn<float>("width");
+    QTest::addColumn<float>("height");
+    QTest::addColumn<bool>("throughMove");
+
+    QTest::newRow("width") << -1.0f << 500.0f << false;
+    QTest::newRow("height") << 500.0f << -1.0f << false;
+    QTest::newRow("width, moved") << -1.0f << 500.0f << true;
+    QTest::newRow("height, moved") << 500.0f << -0.5f << true;
+}
+// clang-format on
+
+void TestControls::negativeSizeIsRuntimeError()
+{
+    QFETCH(float, width);
+    QFETCH(float, height);
+    QFETCH(bool, throughMove);
+
+    PictureBox box(form.surface());
+    box.move(15, 30, 500, 500);
+    if (throughMove) {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, box.move(0, 0, width, height));
+    } else {
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, box.setWidth(width); box.setHeight(height));
+    }
+    // A refused write changes nothing.
+    QCOMPARE(QRectF(box.Left(), box.Top(), box.Width(), box.Height()), QRectF(15, 30, 500, 500));
+}
+
+namespace {
+
+// Collects the regions the window repaints.
+class PaintLog : public QObject
+{
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+void TestControls::writingALabelRepaintsIt()
+{
+    form.setClientSize(3000, 3000);
+    Label label(form.surface());
+    label.move(150, 150, 1500, 300);
+    form.addLabel(label);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.surface()));
+    PaintLog log;
+    form.surface()->installEventFilter(&log);
+
+    const QRect before = label.area();
+    label.setBackColor(0x000000FF);
+    QTRY_VERIFY(log.painted.contains(before));
+    QCOMPARE(form.surface()->grab().toImage().pixelColor(before.center() + QPoint(0, 5)), QColor(255, 0, 0));
+
+    log.painted = QRegion();
+    label.setCaption(QStringLiteral("Период"));
+    QTRY_VERIFY(log.painted.contains(before));
+
+    log.painted = QRegion();
+    label.move(150, 900, 1500, 300);
+    QTRY_VERIFY(log.painted.contains(before) && log.painted.contains(label.area()));
+    form.surface()->removeEventFilter(&log);
 }
 
 void TestControls::listEntriesOutOfRangeReadEmpty()

@@ -22,6 +22,10 @@ private slots:
     void numericValueOfText();
     void roundsTiesToEven_data();
     void roundsTiesToEven();
+    void numberBeyondDoubleIsRuntimeError_data();
+    void numberBeyondDoubleIsRuntimeError();
+    void overflowReportNamesTheType_data();
+    void overflowReportNamesTheType();
     void integerOverflowIsRuntimeError_data();
     void integerOverflowIsRuntimeError();
     void singleOverflowIsRuntimeError();
@@ -30,6 +34,7 @@ private slots:
     void defaultTextForm();
 };
 
+// clang-format off
 void TestConversions::numericValueOfText_data()
 {
     QTest::addColumn<QString>("text");
@@ -50,7 +55,13 @@ void TestConversions::numericValueOfText_data()
     QTest::newRow("empty") << "" << 0.0;
     QTest::newRow("no digits") << "abc" << 0.0;
     QTest::newRow("lone point") << "." << 0.0;
+    // texts that spell a number only in part
+    QTest::newRow("fraction without whole part") << ".5" << 0.5;
+    QTest::newRow("exponent sign without digits") << "3E+" << 3.0;
+    QTest::newRow("sign alone") << "-" << 0.0;
+    QTest::newRow("blanks alone") << "   " << 0.0;
 }
+// clang-format on
 
 void TestConversions::numericValueOfText()
 {
@@ -59,6 +70,57 @@ void TestConversions::numericValueOfText()
     QCOMPARE(numericValue(text), expected);
 }
 
+// clang-format off
+void TestConversions::numberBeyondDoubleIsRuntimeError_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("1E400") << "1E400";
+    QTest::newRow("-1E400") << "-1E400";
+    QTest::newRow("400 digits") << QString(400, QChar(u'9'));
+}
+// clang-format on
+
+void TestConversions::numberBeyondDoubleIsRuntimeError()
+{
+    QFETCH(QString, text);
+    try {
+        numericValue(text);
+        QFAIL("no run-time error");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.message(), QStringLiteral("препълване (%1)").arg(text));
+    }
+}
+
+// clang-format off
+void TestConversions::overflowReportNamesTheType_data()
+{
+    QTest::addColumn<bool>("toSixteenBits");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("16 bits") << true << 40005.0 << "препълване (40005 не се побира в 16-битово цяло число)";
+    QTest::newRow("32 bits") << false << 1e10 << "препълване (10000000000 не се побира в 32-битово цяло число)";
+}
+// clang-format on
+
+void TestConversions::overflowReportNamesTheType()
+{
+    QFETCH(bool, toSixteenBits);
+    QFETCH(double, value);
+    QFETCH(QString, message);
+    try {
+        if (toSixteenBits)
+            toInt16(value);
+        else
+            toInt32(value);
+        QFAIL("no run-time error");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.message(), message);
+    }
+}
+
+// clang-format off
 void TestConversions::roundsTiesToEven_data()
 {
     QTest::addColumn<double>("value");
@@ -76,6 +138,7 @@ void TestConversions::roundsTiesToEven_data()
     QTest::newRow("int16 top") << 32767.4 << 32767;
     QTest::newRow("int16 bottom") << -32768.4 << -32768;
 }
+// clang-format on
 
 void TestConversions::roundsTiesToEven()
 {
@@ -85,6 +148,7 @@ void TestConversions::roundsTiesToEven()
     QCOMPARE(toInt32(value), expected);
 }
 
+// clang-format off
 void TestConversions::integerOverflowIsRuntimeError_data()
 {
     QTest::addColumn<double>("value");
@@ -97,6 +161,7 @@ void TestConversions::integerOverflowIsRuntimeError_data()
     QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << false;
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << false;
 }
+// clang-format on
 
 void TestConversions::integerOverflowIsRuntimeError()
 {
@@ -126,6 +191,7 @@ void TestConversions::floatingPointFaultIsRuntimeError()
     QVERIFY_THROWS_EXCEPTION(RuntimeError, checked(std::numeric_limits<float>::max() * 2.0f));
 }
 
+// clang-format off
 void TestConversions::defaultTextForm_data()
 {
     QTest::addColumn<Variant>("value");
@@ -155,6 +221,7 @@ void TestConversions::defaultTextForm_data()
     // empty prints as nothing
     QTest::newRow("empty") << Variant() << "";
 }
+// clang-format on
 
 void TestConversions::defaultTextForm()
 {

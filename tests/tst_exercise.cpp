@@ -42,7 +42,9 @@ template <>
 char *toString(const Look &look)
 {
     return qstrdup(qPrintable(QString("(%1, %2) size %3 %4 colour %5")
-                                  .arg(look.left).arg(look.top).arg(look.size)
+                                  .arg(look.left)
+                                  .arg(look.top)
+                                  .arg(look.size)
                                   .arg(look.visible ? "shown" : "hidden")
                                   .arg(look.colour, 8, 16, QChar('0'))));
 }
@@ -68,8 +70,12 @@ private slots:
     void unknownModeStillRotatesRings();
     void ringsStayHidden();
     void timerDrivesTheTick();
+    void periodChangeWhileRunningTakesEffect();
+    void candleColourIsPainted_data();
+    void candleColourIsPainted();
 };
 
+// clang-format off
 void TestExercise::firstSixTicks_data()
 {
     QTest::addColumn<qint16>("mode");
@@ -98,6 +104,7 @@ void TestExercise::firstSixTicks_data()
         {XS, YG, 500, true, Yellow}, {XD, YS, 500, true, Yellow}, {XS, YD, 500, true, Yellow},
         {XL, YS, 500, true, Yellow}, {XS, YG, 500, true, Yellow}, {XD, YS, 500, true, Yellow}};
 }
+// clang-format on
 
 void TestExercise::firstSixTicks()
 {
@@ -130,7 +137,7 @@ void TestExercise::phaseKeptAcrossChangeOfExercise()
     form.Form_Load();
     for (int i = 0; i < 3; ++i)
         form.Timer1_Timer();
-    form.Option1[6].setValue(true); // clockwise, at corner head "3"
+    form.Option1[6].setValue(true);                                      // clockwise, at corner head "3"
     QCOMPARE(lookOf(*form.Picture1), (Look{XL, YS, 500, true, Yellow})); // nothing moves before the tick
     form.Picture1->setLeft(1000);
     form.Timer1_Timer();
@@ -167,6 +174,7 @@ void TestExercise::trafficLightThenPerspectiveLeavesTargetHidden()
     QCOMPARE(lookOf(*form.Picture1), (Look{XS, YS, 125, false, Yellow}));
 }
 
+// clang-format off
 void TestExercise::perspectiveSizeUndoneByNextExercise_data()
 {
     QTest::addColumn<qint16>("mode");
@@ -180,6 +188,7 @@ void TestExercise::perspectiveSizeUndoneByNextExercise_data()
     QTest::newRow("counter-clockwise") << qint16(5) << Look{XS, YD, 500, true, Yellow};
     QTest::newRow("clockwise") << qint16(6) << Look{XD, YS, 500, true, Yellow};
 }
+// clang-format on
 
 void TestExercise::perspectiveSizeUndoneByNextExercise()
 {
@@ -202,10 +211,7 @@ namespace {
 class GeometryLog : public QObject
 {
 public:
-    explicit GeometryLog(QWidget *widget)
-    {
-        widget->installEventFilter(this);
-    }
+    explicit GeometryLog(QWidget *widget) { widget->installEventFilter(this); }
     QList<QRect> geometries;
 
 protected:
@@ -222,6 +228,7 @@ protected:
 
 } // namespace
 
+// clang-format off
 void TestExercise::orderOfWritesShowsOnScreen_data()
 {
     QTest::addColumn<qint16>("before");
@@ -238,6 +245,7 @@ void TestExercise::orderOfWritesShowsOnScreen_data()
     QTest::newRow("traffic light after perspective") << qint16(4) << qint16(2)
         << QList<QRect>{{197, 154, 11, 11}, {197, 154, 11, 33}, {197, 154, 33, 33}};
 }
+// clang-format on
 
 void TestExercise::orderOfWritesShowsOnScreen()
 {
@@ -296,6 +304,55 @@ void TestExercise::timerDrivesTheTick()
     const QStringList stopped = heads(form);
     QTest::qWait(50);
     QCOMPARE(heads(form), stopped);
+}
+
+void TestExercise::periodChangeWhileRunningTakesEffect()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.Command1_Click(0);
+    QVERIFY(form.Timer1.remainingTime() <= 200);
+    form.List1[0].setListIndex(7); // "900", while running
+    QCOMPARE(form.Timer1.Interval(), 900);
+    QVERIFY(form.Timer1.Enabled());
+    // The running timer counts the new period from the change.
+    QVERIFY2(form.Timer1.remainingTime() > 200, qPrintable(QString::number(form.Timer1.remainingTime())));
+    form.List1[0].setListIndex(0); // back to "200": the next tick is no more than 200 ms away
+    QVERIFY(form.Timer1.Enabled());
+    QVERIFY2(form.Timer1.remainingTime() <= 200, qPrintable(QString::number(form.Timer1.remainingTime())));
+    const QStringList before = heads(form);
+    QTRY_VERIFY_WITH_TIMEOUT(heads(form) != before, 5000);
+}
+
+// clang-format off
+void TestExercise::candleColourIsPainted_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("pale yellow") << 1 << QColor(255, 255, 192);
+    QTest::newRow("light yellow") << 2 << QColor(255, 255, 128);
+    QTest::newRow("yellow") << 3 << QColor(255, 255, 0);
+    QTest::newRow("olive") << 4 << QColor(192, 192, 0);
+    QTest::newRow("dark olive") << 5 << QColor(128, 128, 0);
+    QTest::newRow("darkest olive") << 6 << QColor(64, 64, 0);
+}
+// clang-format on
+
+void TestExercise::candleColourIsPainted()
+{
+    QFETCH(int, ticks);
+    QFETCH(QColor, colour);
+
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    form.Option1[3].setValue(true);
+    for (int i = 0; i < ticks; ++i)
+        form.Timer1_Timer();
+    const QImage image = form.Picture1->widget()->grab().toImage();
+    QCOMPARE(image.pixelColor(image.rect().center()), colour);
 }
 
 QTEST_MAIN(TestExercise)

@@ -33,16 +33,15 @@ const QString Description = QStringLiteral(
     "Проектът да съдържа набор от два командни бутона за стартиране/спиране на движението.\r\n"
     "Честотата на промяна се контролира от потребителя чрез избор от дискретен набор със стойности.\r\n");
 
-const QString Report = QStringLiteral(
-    "Данни за текущите размери:\r\n"
-    "XL: 0\r\n"
-    "XD: 6365\r\n"
-    "XS: 2957.5\r\n"
-    "YG: 0\r\n"
-    "YD: 4625\r\n"
-    "YS: 2312.5\r\n"
-    "Dylv: 6915\r\n"
-    "Wis: 5625\r\n");
+const QString Report = QStringLiteral("Данни за текущите размери:\r\n"
+                                      "XL: 0\r\n"
+                                      "XD: 6365\r\n"
+                                      "XS: 2957.5\r\n"
+                                      "YG: 0\r\n"
+                                      "YD: 4625\r\n"
+                                      "YS: 2312.5\r\n"
+                                      "Dylv: 6915\r\n"
+                                      "Wis: 5625\r\n");
 
 constexpr qint64 DefaultColour = -1;
 
@@ -89,6 +88,7 @@ void TestExerciseForm::initTestCase()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 }
 
+// clang-format off
 void TestExerciseForm::windowedControls_data()
 {
     QTest::addColumn<QString>("array");
@@ -119,6 +119,7 @@ void TestExerciseForm::windowedControls_data()
                               << false;
     QTest::newRow("Text1(0)") << "Text1" << 0 << QRectF(120, 3480, 6735, 1815) << DefaultColour << QStringList{Description} << true;
 }
+// clang-format on
 
 void TestExerciseForm::windowedControls()
 {
@@ -161,7 +162,8 @@ void TestExerciseForm::windowedControls()
     QVERIFY(control);
     QCOMPARE(shown, texts);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), twips);
-    QCOMPARE(control->widget()->geometry(), QRect(toPixels(float(twips.left())), toPixels(float(twips.top())), toPixels(float(twips.width())), toPixels(float(twips.height()))));
+    QCOMPARE(control->widget()->geometry(),
+        QRect(toPixels(float(twips.left())), toPixels(float(twips.top())), toPixels(float(twips.width())), toPixels(float(twips.height()))));
     QCOMPARE(control->BackColor() ? qint64(*control->BackColor()) : DefaultColour, backColor);
     QCOMPARE(control->Visible(), visible);
     QCOMPARE(control->widget()->parentWidget(), form.form.surface());
@@ -173,10 +175,22 @@ void TestExerciseForm::stackingFollowsTheTable()
     // Children are kept from the back to the front.
     const QList<QWidget *> backToFront = form.form.surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     const QList<QWidget *> frontToBack{
-        form.List1[3].widget(),   form.List1[2].widget(),    form.Option1[6].widget(), form.Option1[5].widget(),
-        form.Option1[4].widget(), form.Option1[3].widget(),  form.List1[0].widget(),   form.List1[1].widget(),
-        form.Picture1->widget(),  form.Command1[1].widget(), form.Command1[0].widget(), form.Option1[2].widget(),
-        form.Option1[1].widget(), form.Option1[0].widget(),  form.Text1[1].widget(),   form.Text1[0].widget(),
+        form.List1[3].widget(),
+        form.List1[2].widget(),
+        form.Option1[6].widget(),
+        form.Option1[5].widget(),
+        form.Option1[4].widget(),
+        form.Option1[3].widget(),
+        form.List1[0].widget(),
+        form.List1[1].widget(),
+        form.Picture1->widget(),
+        form.Command1[1].widget(),
+        form.Command1[0].widget(),
+        form.Option1[2].widget(),
+        form.Option1[1].widget(),
+        form.Option1[0].widget(),
+        form.Text1[1].widget(),
+        form.Text1[0].widget(),
     };
     QCOMPARE(backToFront, QList<QWidget *>(frontToBack.rbegin(), frontToBack.rend()));
 }
@@ -185,9 +199,18 @@ void TestExerciseForm::tabOrderFollowsTabIndex()
 {
     ExerciseForm form;
     const QList<QWidget *> expected{
-        form.Text1[0].widget(),   form.Option1[0].widget(), form.Option1[1].widget(), form.Option1[2].widget(),
-        form.Command1[0].widget(), form.Command1[1].widget(), form.Picture1->widget(), form.List1[0].widget(),
-        form.Option1[3].widget(), form.Option1[4].widget(), form.Option1[5].widget(), form.Option1[6].widget(),
+        form.Text1[0].widget(),
+        form.Option1[0].widget(),
+        form.Option1[1].widget(),
+        form.Option1[2].widget(),
+        form.Command1[0].widget(),
+        form.Command1[1].widget(),
+        form.Picture1->widget(),
+        form.List1[0].widget(),
+        form.Option1[3].widget(),
+        form.Option1[4].widget(),
+        form.Option1[5].widget(),
+        form.Option1[6].widget(),
     };
     QList<QWidget *> chain;
     QWidget *next = expected.first();
@@ -302,6 +325,7 @@ void TestExerciseForm::startAndStopOnlySwitchTheTimer()
     QCOMPARE(form.Timer1.Interval(), 200);
 }
 
+// clang-format off
 void TestExerciseForm::periodEntries_data()
 {
     QTest::addColumn<int>("entry");
@@ -316,6 +340,7 @@ void TestExerciseForm::periodEntries_data()
     QTest::newRow("800") << 6 << 800;
     QTest::newRow("900") << 7 << 900;
 }
+// clang-format on
 
 void TestExerciseForm::periodEntries()
 {
@@ -361,10 +386,10 @@ void TestExerciseForm::targetPassesBehindListAndOverTextBox()
     form.Picture1->setLeft(xs);
     form.Picture1->setTop(2312.5f);
     QImage image = form.form.surface()->grab().toImage();
-    QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);           // its left part, in the open
-    QVERIFY(pixel(image, 3360 + 60, 2312.5f + 250) != yellow);         // under the period list
-    QCOMPARE(pixel(image, 2640 + 100, 720 + 180), QColor(0, 255, 0)); // the green button
-    QCOMPARE(pixel(image, 3960 + 100, 720 + 180), QColor(255, 0, 0));  // the red button
+    QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);               // its left part, in the open
+    QVERIFY(pixel(image, 3360 + 60, 2312.5f + 250) != yellow);             // under the period list
+    QCOMPARE(pixel(image, 2640 + 100, 720 + 180), QColor(0, 255, 0));      // the green button
+    QCOMPARE(pixel(image, 3960 + 100, 720 + 180), QColor(255, 0, 0));      // the red button
     QCOMPARE(pixel(image, 600 + 1800, 2880 + 180), QColor(255, 192, 128)); // an option's back colour
     QCOMPARE(pixel(image, 3360 + 20, 1320 + 20), QColor(255, 192, 128));   // the period label
     QCOMPARE(pixel(image, 3000, 3300), QColor(192, 192, 255));             // the window

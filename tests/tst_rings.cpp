@@ -17,6 +17,7 @@ private slots:
     void rotateMovesTheHeadToTheEnd();
 };
 
+// clang-format off
 void TestRings::headsOverThirteenTicks_data()
 {
     QTest::addColumn<int>("tick");
@@ -40,6 +41,7 @@ void TestRings::headsOverThirteenTicks_data()
     QTest::newRow("tick 12") << 12 << "1" << "5" << "3" << "1";
     QTest::newRow("tick 13") << 13 << "0" << "0" << "0" << "2";
 }
+// clang-format on
 
 void TestRings::headsOverThirteenTicks()
 {

@@ -34,9 +34,9 @@ struct Known
     QPoint corner;
 };
 const Known KnownPlaces[] = {
-    {Place::Left, {0, 154}},   // (XL, YS)
-    {Place::Right, {424, 154}}, // (XD, YS)
-    {Place::Top, {197, 0}},    // (XS, YG)
+    {Place::Left, {0, 154}},     // (XL, YS)
+    {Place::Right, {424, 154}},  // (XD, YS)
+    {Place::Top, {197, 0}},      // (XS, YG)
     {Place::Bottom, {197, 308}}, // (XS, YD)
     {Place::Middle, {197, 154}}, // (XS, YS)
 };
@@ -176,6 +176,10 @@ void TestEndToEnd::leftRightAtTheChosenPeriod()
 
 void TestEndToEnd::stopKeepsTheTargetStill()
 {
+    // Running first, whatever ran before: the target must be seen to move.
+    session.click(StartButton);
+    const std::optional<QPoint> running = findTarget(session.capture());
+    QTRY_VERIFY_WITH_TIMEOUT(findTarget(session.capture()) != running, 3000);
     session.click(StopButton);
     QThread::msleep(300); // a tick already due may still land
     const std::optional<QPoint> stopped = findTarget(session.capture());
@@ -189,7 +193,7 @@ void TestEndToEnd::stopKeepsTheTargetStill()
 void TestEndToEnd::clockwiseAtALongerPeriod()
 {
     session.click(ClockwiseOption);
-    session.click(FirstPeriod);          // "200"
+    session.click(FirstPeriod);                              // "200"
     session.key(QStringLiteral("Down Down Down Down Down")); // "700"
     session.click(StartButton);
     const std::vector<Change> changes = watch(3600);
@@ -204,8 +208,8 @@ void TestEndToEnd::clockwiseAtALongerPeriod()
         }
     };
     for (std::size_t i = 2; i < changes.size(); ++i)
-        QVERIFY2(changes[i].place == next(changes[i - 1].place),
-                 qPrintable(QString("%1 after %2").arg(nameOf(changes[i].place), nameOf(changes[i - 1].place))));
+        QVERIFY2(
+            changes[i].place == next(changes[i - 1].place), qPrintable(QString("%1 after %2").arg(nameOf(changes[i].place), nameOf(changes[i - 1].place))));
     const double period = medianInterval(changes);
     qInfo("clockwise: %zu changes, median period %.0f ms", changes.size(), period);
     QVERIFY2(period >= 600 && period <= 820, qPrintable(QString("median period %1 ms, chosen 700 ms").arg(period)));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QProcess>
 #include <QPoint>
+#include <QProcess>
 #include <QRect>
 #include <QString>
 #include <QStringList>

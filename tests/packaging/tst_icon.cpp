@@ -31,10 +31,10 @@ void TestIcon::icoHoldsOnePalettedImage()
     const QByteArray ico = file.readAll();
     QVERIFY(ico.size() > 22 + 40);
     const auto *bytes = reinterpret_cast<const uchar *>(ico.constData());
-    QCOMPARE(qFromLittleEndian<quint16>(bytes + 2), quint16(1)); // an icon
-    QCOMPARE(qFromLittleEndian<quint16>(bytes + 4), quint16(1)); // one image
-    QCOMPARE(int(bytes[6]), 32);                                  // width
-    QCOMPARE(int(bytes[7]), 32);                                  // height
+    QCOMPARE(qFromLittleEndian<quint16>(bytes + 2), quint16(1));     // an icon
+    QCOMPARE(qFromLittleEndian<quint16>(bytes + 4), quint16(1));     // one image
+    QCOMPARE(int(bytes[6]), 32);                                     // width
+    QCOMPARE(int(bytes[7]), 32);                                     // height
     QCOMPARE(qFromLittleEndian<quint16>(bytes + 6 + 6), quint16(8)); // bits per pixel: a palette
     const quint32 offset = qFromLittleEndian<quint32>(bytes + 6 + 12);
     QCOMPARE(qFromLittleEndian<quint16>(bytes + offset + 14), quint16(8));
@@ -49,8 +49,7 @@ void TestIcon::bothShowTheSamePicture()
     for (int y = 0; y < png.height(); ++y)
         for (int x = 0; x < png.width(); ++x)
             QVERIFY2(png.pixel(x, y) == ico.pixel(x, y),
-                     qPrintable(QString("pixel (%1, %2): %3 in the PNG, %4 in the ICO")
-                                    .arg(x).arg(y).arg(png.pixel(x, y), 8, 16).arg(ico.pixel(x, y), 8, 16)));
+                qPrintable(QString("pixel (%1, %2): %3 in the PNG, %4 in the ICO").arg(x).arg(y).arg(png.pixel(x, y), 8, 16).arg(ico.pixel(x, y), 8, 16)));
 }
 
 QTEST_GUILESS_MAIN(TestIcon)

@@ -1,0 +1,142 @@
+// A run-time error as the user meets it: the real window in its running
+// event loop, the message box that reports the error, the end of the ticks
+// and the program's non-zero status.
+
+#include "exerciseform.h"
+#include "program.h"
+#include "runtimeerror.h"
+
+#include <QApplication>
+#include <QListView>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+// Closes every message box that the window raises and keeps its text.
+class MessageBoxWatcher
+{
+public:
+    MessageBoxWatcher()
+    {
+        QObject::connect(&poll_, &QTimer::timeout, &poll_, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                texts << box->text();
+                icons << box->icon();
+                box->accept();
+            }
+        });
+        poll_.start(10);
+    }
+
+    QStringList texts;
+    QList<QMessageBox::Icon> icons;
+
+private:
+    QTimer poll_;
+};
+
+QStringList heads(ExerciseForm &form)
+{
+    return {form.List1[1].List(0), form.List1[2].List(0), form.List1[3].List(0)};
+}
+
+} // namespace
+
+class TestErrorPath : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void failedStartUpEndsWithFailure();
+    void failedTickStopsTheTicksAndEndsWithFailure();
+    void failedPeriodFromTheKeyboardIsReportedInCyrillic();
+
+private:
+    // Runs the window as the program does; gives up after a few seconds so a
+    // loop that never ends fails the test instead of hanging it.
+    int runWindow(ExerciseForm &form, const std::function<void()> &afterStart);
+    bool gaveUp = false;
+};
+
+void TestErrorPath::init()
+{
+    ui::runtime::resetForTesting();
+    gaveUp = false;
+}
+
+int TestErrorPath::runWindow(ExerciseForm &form, const std::function<void()> &afterStart)
+{
+    QTimer::singleShot(0, form.form.surface(), afterStart);
+    QTimer::singleShot(5000, form.form.surface(), [this] {
+        gaveUp = true;
+        QCoreApplication::exit(0);
+    });
+    return program::run(form);
+}
+
+void TestErrorPath::failedStartUpEndsWithFailure()
+{
+    ExerciseForm form;
+    // A window too tall for the 16-bit height that start-up keeps.
+    form.form.setClientSize(6915, 40005);
+    MessageBoxWatcher boxes;
+    const int status = runWindow(form, [] {});
+
+    QVERIFY2(!gaveUp, "the program went on after a failed start-up");
+    QCOMPARE(status, EXIT_FAILURE);
+    QCOMPARE(boxes.texts, QStringList{"Грешка по време на изпълнение: препълване (40005 не се побира в 16-битово цяло число)"});
+    QCOMPARE(boxes.icons.value(0), QMessageBox::Critical);
+    QVERIFY2(!form.form.surface()->isVisible(), "the window showed after a failed start-up");
+}
+
+void TestErrorPath::failedTickStopsTheTicksAndEndsWithFailure()
+{
+    ExerciseForm form;
+    MessageBoxWatcher boxes;
+    QStringList headsAtFailure;
+    const int status = runWindow(form, [&] {
+        // Perspective divides by the shade ring's third entry plus one.
+        form.List1[2].items().setData(form.List1[2].items().index(2), QStringLiteral("-1"));
+        QTest::mouseClick(form.Option1[4].widget(), Qt::LeftButton);
+        form.List1[0].items().setData(form.List1[0].items().index(0), QStringLiteral("10"));
+        form.List1[0].setListIndex(0);
+        QTest::mouseClick(form.Command1[0].widget(), Qt::LeftButton);
+        headsAtFailure = heads(form);
+    });
+
+    QVERIFY2(!gaveUp, "the event loop did not end after the error");
+    QCOMPARE(status, EXIT_FAILURE);
+    QCOMPARE(boxes.texts, QStringList{"Грешка по време на изпълнение: грешка при изчисление с плаваща запетая"});
+    // The failed tick never reached the rotation, and no tick came after it.
+    QTest::qWait(100);
+    QVERIFY(form.Timer1.Enabled());
+    QCOMPARE(heads(form), headsAtFailure);
+    QCOMPARE(boxes.texts.size(), 1);
+}
+
+void TestErrorPath::failedPeriodFromTheKeyboardIsReportedInCyrillic()
+{
+    ExerciseForm form;
+    MessageBoxWatcher boxes;
+    const int status = runWindow(form, [&] {
+        form.List1[0].items().setData(form.List1[0].items().index(1), QStringLiteral("1E10"));
+        QWidget *list = form.List1[0].widget();
+        QApplication::setActiveWindow(form.form.surface());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+    });
+
+    QVERIFY2(!gaveUp, "the event loop did not end after the error");
+    QCOMPARE(status, EXIT_FAILURE);
+    QCOMPARE(boxes.texts, QStringList{"Грешка по време на изпълнение: препълване (10000000000 не се побира в 32-битово цяло число)"});
+    QCOMPARE(form.Timer1.Interval(), 200);
+}
+
+QTEST_MAIN(TestErrorPath)
+#include "tst_errorpath.moc"
