@@ -7,9 +7,18 @@ using namespace ui;
 ExerciseForm::ExerciseForm()
     : exercise(*Picture1, engine::Rings{engine::Ring(List1[1].items()), engine::Ring(List1[2].items()), engine::Ring(List1[3].items())})
 {
-    List1.setClickHandler([this](qint16 index) { List1_Click(index); });
-    Option1.setClickHandler([this](qint16 index) { Option1_Click(index); });
-    Command1.setClickHandler([this](qint16 index) { Command1_Click(index); });
+    List1.setClickHandler([this](qint16 index) {
+        List1_Click(index);
+        describeExercise();
+    });
+    Option1.setClickHandler([this](qint16 index) {
+        Option1_Click(index);
+        describeExercise();
+    });
+    Command1.setClickHandler([this](qint16 index) {
+        Command1_Click(index);
+        describeExercise();
+    });
     Timer1.setTimerHandler([this] { Timer1_Timer(); });
 }
 
@@ -45,6 +54,14 @@ void ExerciseForm::List1_Click(qint16 Index)
 void ExerciseForm::Option1_Click(qint16 Index)
 {
     Mode = Index;
+}
+
+void ExerciseForm::describeExercise()
+{
+    const double mode = toNumber(Mode);
+    const QString chosen = mode >= 0 && mode <= 6 ? Option1[qint16(mode)].Caption() : QString();
+    const QString state = Timer1.Enabled() ? QStringLiteral("Упражнението върви") : QStringLiteral("Упражнението е спряно");
+    form.setAccessibleDescription(QStringLiteral("%1: %2, период %3 ms").arg(state, chosen).arg(Timer1.Interval()));
 }
 
 void ExerciseForm::Timer1_Timer()

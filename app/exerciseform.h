@@ -28,6 +28,8 @@ public:
 
 private:
     void appendReportLine(const QString &line);
+    // Tells screen readers whether the exercise runs, which and how fast.
+    void describeExercise();
 
     // Acts on Picture1 with the hidden lists List1(1) to List1(3) as rings.
     engine::Exercise exercise;

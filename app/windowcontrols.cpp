@@ -92,6 +92,9 @@ void WindowControls::createLabels()
         label->move(g.left, g.top, g.width, g.height);
         label->setBackColor(definition.backColor);
         label->setCaption(definition.caption);
+        label->setHeading(definition.heading);
+        if (definition.listFor)
+            label->setBuddy(List1[*definition.listFor].widget());
         form.addLabel(Label1.add(definition.index, std::move(label)));
     }
 }

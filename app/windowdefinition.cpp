@@ -58,11 +58,13 @@ const std::vector<ControlDefinition> &windowedControls()
 
 const std::vector<LabelDefinition> &labels()
 {
+    // clang-format off
     static const std::vector<LabelDefinition> labels{
-        // index  left   top   width  height  back colour  caption
-        {1, {3360, 1320, 1215, 300}, LightOrange, u"Период"_s},             // heads the period list
-        {0, {3960, 240, 2895, 300}, LightOrange, u"Тренировка за очите"_s}, // the window's title line
+        // index  left   top   width  height  back colour  caption                       heading  names
+        {1, {3360, 1320, 1215, 300}, LightOrange, u"Период"_s,              false,   qint16(0)}, // heads the period list
+        {0, {3960,  240, 2895, 300}, LightOrange, u"Тренировка за очите"_s, true,    {}},        // the window's title line
     };
+    // clang-format on
     return labels;
 }
 

@@ -37,6 +37,8 @@ struct LabelDefinition
     ControlGeometry geometry;
     ui::Colour backColor;
     QString caption;
+    bool heading;                  // a screen reader reads it as a heading
+    std::optional<qint16> listFor; // the List1 it names, if any
 };
 
 struct WindowDefinition

@@ -1,11 +1,11 @@
 #include "commandbutton.h"
 
+#include "focusring.h"
 #include "runtimeerror.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 namespace ui {
@@ -40,13 +40,21 @@ protected:
             textRect.translate(1, 1);
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = rect().adjusted(4, 4, -4, -4);
-            focus.backgroundColor = colour_;
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        if (hasFocus())
+            drawFocusRing(painter, rect().adjusted(3, 3, -3, -3));
+    }
+
+    // Desktop buttons take Enter as well as Space.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
         }
+        QAbstractButton::keyPressEvent(event);
     }
 
 private:

@@ -1,10 +1,15 @@
 #include "form.h"
 
 #include "label.h"
+#include "labelaccessible.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -16,9 +21,19 @@ public:
             Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     {
         setAutoFillBackground(true);
+        // The keys desktop programs close their window with.
+        for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)})
+            connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
+
+    ~Surface() override
+    {
+        for (QAccessible::Id id : labelAccessibles)
+            QAccessible::deleteAccessibleInterface(id);
     }
 
     std::vector<const Label *> labels;
+    std::vector<QAccessible::Id> labelAccessibles;
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -32,9 +47,53 @@ protected:
     }
 };
 
+namespace {
+
+// The window as a screen reader finds it: a frame named by its caption, with
+// what a sighted user sees in it: the shown controls and the labels.
+class FormAccessible : public QAccessibleWidget
+{
+public:
+    explicit FormAccessible(Form::Surface *surface)
+        : QAccessibleWidget(surface, QAccessible::Window)
+    {
+    }
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const std::vector<QAccessibleInterface *> shown = children();
+        return index >= 0 && std::size_t(index) < shown.size() ? shown[std::size_t(index)] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const std::vector<QAccessibleInterface *> shown = children();
+        const auto found = std::find(shown.begin(), shown.end(), child);
+        return found == shown.end() ? -1 : int(found - shown.begin());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t);
+    }
+
+private:
+    std::vector<QAccessibleInterface *> children() const;
+};
+
+} // namespace
+
 Form::Form()
     : surface_(std::make_unique<Surface>())
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory([](const QString &, QObject *object) -> QAccessibleInterface * {
+            if (auto *surface = dynamic_cast<Surface *>(object))
+                return new FormAccessible(surface);
+            return nullptr;
+        });
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
 }
 
 Form::~Form() = default;
@@ -82,7 +141,14 @@ float Form::Height() const
 void Form::addLabel(const Label &label)
 {
     surface_->labels.push_back(&label);
+    surface_->labelAccessibles.push_back(QAccessible::registerAccessibleInterface(new LabelAccessible(label, surface_.get())));
     surface_->update(label.area());
+}
+
+void Form::setAccessibleDescription(const QString &description)
+{
+    if (surface_->accessibleDescription() != description)
+        surface_->setAccessibleDescription(description);
 }
 
 QWidget *Form::surface() const
@@ -94,5 +160,23 @@ void Form::show()
 {
     surface_->show();
 }
+
+namespace {
+
+std::vector<QAccessibleInterface *> FormAccessible::children() const
+{
+    auto *surface = static_cast<Form::Surface *>(widget());
+    std::vector<QAccessibleInterface *> shown;
+    for (QAccessible::Id id : surface->labelAccessibles)
+        shown.push_back(QAccessible::accessibleInterface(id));
+    // Hidden controls hold no more than the program's own bookkeeping.
+    for (QObject *object : surface->children())
+        if (auto *control = qobject_cast<QWidget *>(object); control && !control->isHidden() && !control->isWindow())
+            if (QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control))
+                shown.push_back(accessible);
+    return shown;
+}
+
+} // namespace
 
 } // namespace ui

@@ -33,16 +33,22 @@ public:
     float Width() const;
     float Height() const;
 
-    // Drawn on the surface in the order added, behind every control.
+    // Drawn on the surface in the order added, behind every control, and
+    // named to screen readers.
     void addLabel(const Label &label);
+
+    // What a screen reader reads of the window besides its caption; a change
+    // is announced.
+    void setAccessibleDescription(const QString &description);
 
     // The parent of every control.
     QWidget *surface() const;
 
     void show();
 
-private:
     class Surface;
+
+private:
     std::unique_ptr<Surface> surface_;
 };
 

@@ -30,6 +30,13 @@ public:
     QString Caption() const { return caption_; }
     void setCaption(const QString &caption);
 
+    // What a screen reader is told: a heading, or the name of the control
+    // it heads.
+    bool isHeading() const { return heading_; }
+    void setHeading(bool heading) { heading_ = heading; }
+    QWidget *buddy() const { return buddy_; }
+    void setBuddy(QWidget *control) { buddy_ = control; }
+
     // In pixels on the window's surface.
     QRect area() const;
 
@@ -55,6 +62,8 @@ private:
     float height_ = 0;
     Colour backColor_ = 0x00FFFFFF;
     QString caption_;
+    bool heading_ = false;
+    QPointer<QWidget> buddy_;
 };
 
 } // namespace ui

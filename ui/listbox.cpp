@@ -1,14 +1,63 @@
 #include "listbox.h"
 
+#include "focusring.h"
 #include "runtimeerror.h"
 
+#include <QFocusEvent>
 #include <QListView>
+#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace ui {
+namespace {
+
+// A list whose choice, once made, stays made: the user moves it but cannot
+// clear it. Only the focused list marks a current entry, so a screen reader
+// never hears of two focused objects at once.
+class ListView : public QListView
+{
+public:
+    using QListView::QListView;
+
+protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index, const QEvent *event) const override
+    {
+        QItemSelectionModel::SelectionFlags command = QListView::selectionCommand(index, event);
+        // Ctrl+Space and Ctrl+click would toggle the chosen entry off.
+        if (command.testAnyFlags(QItemSelectionModel::Toggle | QItemSelectionModel::Deselect))
+            return index.isValid() ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate;
+        return command;
+    }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        // A click makes its own entry current, where the list stands.
+        const QModelIndexList chosen = selectionModel()->selectedRows();
+        if (!chosen.isEmpty() && event->reason() != Qt::MouseFocusReason)
+            selectionModel()->setCurrentIndex(chosen.first(), QItemSelectionModel::NoUpdate);
+        QListView::focusInEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QListView::focusOutEvent(event);
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        QListView::paintEvent(event);
+        if (hasFocus() && currentIndex().isValid()) {
+            QPainter painter(viewport());
+            drawFocusRing(painter, visualRect(currentIndex()));
+        }
+    }
+};
+
+} // namespace
 
 ListBox::ListBox(QWidget *parent)
-    : WindowedControl(new QListView(parent))
+    : WindowedControl(new ListView(parent))
     , items_(new ListItems(widget()))
 {
     QListView *list = view();
@@ -45,6 +94,8 @@ void ListBox::setListIndex(int index)
         const QScopedValueRollback writing(writingIndex_, true);
         const QModelIndex entry = index >= 0 ? items_->index(index) : QModelIndex();
         view()->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+        if (!view()->hasFocus())
+            view()->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
     if (click_)
         click_();

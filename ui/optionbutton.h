@@ -15,6 +15,7 @@ class OptionButton : public WindowedControl
 public:
     explicit OptionButton(QWidget *parent);
 
+    QString Caption() const;
     void setCaption(const QString &caption);
 
     bool Value() const;

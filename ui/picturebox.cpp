@@ -1,38 +1,116 @@
 #include "picturebox.h"
 
+#include "focusring.h"
+
 #include <QAccessibleWidget>
 #include <QFrame>
+#include <QPainter>
 
 namespace ui {
 namespace {
 
-const char PictureBoxName[] = "PictureBox";
-
-// A screen reader announces the box as a picture, not as a frame.
-QAccessibleInterface *pictureAccessible(const QString &, QObject *object)
+class TargetFrame : public QFrame
 {
-    if (object && object->isWidgetType() && object->objectName() == QLatin1StringView(PictureBoxName))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+public:
+    explicit TargetFrame(QWidget *parent)
+        : QFrame(parent)
+    {
+        setObjectName(QStringLiteral("PictureBox"));
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+        setAutoFillBackground(true);
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+    bool shown() const { return shown_; }
+
+    void setShown(bool shown)
+    {
+        if (shown == shown_)
+            return;
+        shown_ = shown;
+        // Filled, the box hides what lies behind it and Qt paints only the
+        // box; empty, what lies behind shows through.
+        setAutoFillBackground(shown);
+        setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
+        update();
+        if (QAccessible::isActive()) {
+            QAccessible::State changed;
+            changed.invisible = true;
+            QAccessibleStateChangeEvent stateEvent(this, changed);
+            QAccessible::updateAccessibility(&stateEvent);
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (shown_)
+            QFrame::paintEvent(event);
+        if (hasFocus()) {
+            // Inside the bevel while the target shows, on its place while it
+            // is hidden.
+            QPainter painter(this);
+            drawFocusRing(painter, shown_ ? contentsRect() : rect());
+        }
+    }
+
+private:
+    bool shown_ = true;
+};
+
+// A screen reader announces the box as a picture, not as a frame, and knows
+// when it is hidden.
+class TargetAccessible : public QAccessibleWidget
+{
+public:
+    explicit TargetAccessible(TargetFrame *frame)
+        : QAccessibleWidget(frame, QAccessible::Graphic)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        if (!static_cast<TargetFrame *>(widget())->shown())
+            state.invisible = true;
+        return state;
+    }
+};
+
+QAccessibleInterface *targetAccessible(const QString &, QObject *object)
+{
+    if (auto *frame = dynamic_cast<TargetFrame *>(object))
+        return new TargetAccessible(frame);
     return nullptr;
+}
+
+TargetFrame *frameOf(QWidget *widget)
+{
+    return static_cast<TargetFrame *>(widget);
 }
 
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent)
-    : WindowedControl(new QFrame(parent))
+    : WindowedControl(new TargetFrame(parent))
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(pictureAccessible);
+        QAccessible::installFactory(targetAccessible);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
+}
 
-    auto *frame = static_cast<QFrame *>(widget());
-    frame->setObjectName(QLatin1StringView(PictureBoxName));
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setLineWidth(2);
-    frame->setAutoFillBackground(true);
-    frame->setFocusPolicy(Qt::TabFocus);
+bool PictureBox::Visible() const
+{
+    return WindowedControl::Visible() && frameOf(widget())->shown();
+}
+
+void PictureBox::setVisible(bool visible)
+{
+    WindowedControl::setVisible(true);
+    frameOf(widget())->setShown(visible);
 }
 
 void PictureBox::showBackColor(const QColor &colour)
@@ -41,6 +119,7 @@ void PictureBox::showBackColor(const QColor &colour)
     if (widget()->palette().color(QPalette::Window) == colour)
         return;
     WindowedControl::showBackColor(colour);
+    widget()->setAutoFillBackground(frameOf(widget())->shown());
 }
 
 } // namespace ui

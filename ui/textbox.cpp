@@ -1,5 +1,8 @@
 #include "textbox.h"
 
+#include "focusring.h"
+
+#include <QPainter>
 #include <QPlainTextEdit>
 
 namespace ui {
@@ -32,6 +35,18 @@ public:
     }
 
 protected:
+    // The frame is painted here, the text in the viewport; a caret alone is
+    // too small a sign of focus.
+    bool event(QEvent *event) override
+    {
+        const bool handled = QPlainTextEdit::event(event);
+        if (event->type() == QEvent::Paint && hasFocus()) {
+            QPainter painter(this);
+            drawFocusRing(painter, rect());
+        }
+        return handled;
+    }
+
     void showEvent(QShowEvent *event) override
     {
         showPending();

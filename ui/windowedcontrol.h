@@ -30,8 +30,8 @@ public:
     void setHeight(float twips);
     void move(float left, float top, float width, float height);
 
-    bool Visible() const;
-    void setVisible(bool visible);
+    virtual bool Visible() const;
+    virtual void setVisible(bool visible);
 
     // nullopt until a colour is written: the platform's default.
     std::optional<Colour> BackColor() const { return backColor_; }
