@@ -1,10 +1,33 @@
-// What a screen reader finds in the window, and where Tab takes the focus.
+// What a screen reader finds in the window, where Tab takes the focus, and
+// how the keyboard alone works it.
 
 #include "exerciseform.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QListView>
+#include <QStyleFactory>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// WCAG's relative luminance and contrast ratio.
+double luminance(QColor colour)
+{
+    auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
 
 class TestAccessibility : public QObject
 {
@@ -14,6 +37,12 @@ private slots:
     void everyControlHasAName_data();
     void everyControlHasAName();
     void tabVisitsControlsInTabIndexOrder();
+    void focusIsVisible_data();
+    void focusIsVisible();
+    void hidingTheTargetKeepsTheFocus();
+    void choiceSurvivesControlSpace();
+    void keysCloseTheWindow_data();
+    void keysCloseTheWindow();
 };
 
 // clang-format off
@@ -93,6 +122,118 @@ void TestAccessibility::tabVisitsControlsInTabIndexOrder()
         visited << QApplication::focusWidget();
     }
     QCOMPARE(visited, expected);
+}
+
+// clang-format off
+void TestAccessibility::focusIsVisible_data()
+{
+    QTest::addColumn<QString>("control");
+
+    QTest::newRow("description") << "Text1(0)";
+    QTest::newRow("chosen option") << "Option1(0)";
+    QTest::newRow("start") << "Command1(0)";
+    QTest::newRow("stop") << "Command1(1)";
+    QTest::newRow("target") << "Picture1";
+    QTest::newRow("period list") << "List1(0)";
+}
+// clang-format on
+
+// Focus must change pixels of the control, and the line it draws must stand
+// out at least 3:1 against what was there before.
+void TestAccessibility::focusIsVisible()
+{
+    QFETCH(QString, control);
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    QApplication::setActiveWindow(form.form.surface());
+    QWidget *widget = control == "Text1(0)" ? form.Text1[0].widget()
+        : control == "Option1(0)"           ? form.Option1[0].widget()
+        : control == "Command1(0)"          ? form.Command1[0].widget()
+        : control == "Command1(1)"          ? form.Command1[1].widget()
+        : control == "Picture1"             ? form.Picture1->widget()
+                                            : form.List1[0].widget();
+    // Somewhere else first, so the control is seen without focus.
+    (widget == form.Command1[1].widget() ? form.Command1[0].widget() : form.Command1[1].widget())->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(!widget->hasFocus());
+    const QImage before = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(widget->hasFocus());
+    const QImage after = widget->grab().toImage();
+    QCOMPARE(after.size(), before.size());
+
+    int strong = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            if (contrast(after.pixelColor(x, y), before.pixelColor(x, y)) >= 3.0)
+                ++strong;
+    // At least a line all round a button-sized box.
+    QVERIFY2(strong >= 2 * (widget == form.List1[0].widget() ? 60 : 20), qPrintable(QString::number(strong)));
+}
+
+void TestAccessibility::hidingTheTargetKeepsTheFocus()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    QApplication::setActiveWindow(form.form.surface());
+    form.Option1[2].setValue(true); // traffic light: hidden at the first tick
+    QWidget *target = form.Picture1->widget();
+    target->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(target->hasFocus());
+    form.Timer1_Timer();
+    QVERIFY(!form.Picture1->Visible());
+    QCOMPARE(QApplication::focusWidget(), target);
+    // A key meant for the list does not reach it.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QCOMPARE(form.List1[0].ListIndex(), 0);
+    QCOMPARE(form.Timer1.Interval(), 200);
+    // The next tick shows it again, under the focus.
+    form.Timer1_Timer();
+    QVERIFY(form.Picture1->Visible());
+}
+
+void TestAccessibility::choiceSurvivesControlSpace()
+{
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    QApplication::setActiveWindow(form.form.surface());
+    QWidget *list = form.List1[0].widget();
+    list->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(form.List1[0].ListIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(form.List1[0].ListIndex(), 1);
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(form.List1[0].ListIndex(), 1);
+    QCOMPARE(form.Timer1.Interval(), 300);
+}
+
+void TestAccessibility::keysCloseTheWindow_data()
+{
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::newRow("Ctrl+Q") << QKeyCombination(Qt::ControlModifier, Qt::Key_Q);
+    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W);
+}
+
+void TestAccessibility::keysCloseTheWindow()
+{
+    QFETCH(QKeyCombination, keys);
+    ExerciseForm form;
+    form.Form_Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    QApplication::setActiveWindow(form.form.surface());
+    form.Text1[0].widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
+    QTRY_VERIFY(!form.form.surface()->isVisible());
 }
 
 QTEST_MAIN(TestAccessibility)

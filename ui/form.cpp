@@ -71,10 +71,7 @@ public:
         const auto found = std::find(shown.begin(), shown.end(), child);
         return found == shown.end() ? -1 : int(found - shown.begin());
     }
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t);
-    }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t); }
 
 private:
     std::vector<QAccessibleInterface *> children() const;

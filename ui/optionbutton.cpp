@@ -73,9 +73,8 @@ private:
         for (QObject *sibling : parentWidget()->children())
             if (auto *option = dynamic_cast<OptionWidget *>(sibling); option && !option->isHidden() && option->isEnabled())
                 group << option;
-        std::sort(group.begin(), group.end(), [](const OptionWidget *a, const OptionWidget *b) {
-            return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-        });
+        std::sort(
+            group.begin(), group.end(), [](const OptionWidget *a, const OptionWidget *b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
         return group;
     }
 };

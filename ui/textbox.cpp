@@ -2,6 +2,7 @@
 
 #include "focusring.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
 
@@ -68,11 +69,39 @@ private:
     QString pending_;
 };
 
+// The text's viewport passes its focus on to the text box, and Qt reports
+// both as focused; a screen reader must hear of one focused object.
+class ViewportAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focused = false;
+        return state;
+    }
+};
+
+QAccessibleInterface *viewportAccessible(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (widget && dynamic_cast<LockedTextEdit *>(widget->parentWidget()) && static_cast<LockedTextEdit *>(widget->parentWidget())->viewport() == widget)
+        return new ViewportAccessible(widget);
+    return nullptr;
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget *parent)
     : WindowedControl(new LockedTextEdit(parent))
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(viewportAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
 }
 
 void TextBox::setText(const QString &text)

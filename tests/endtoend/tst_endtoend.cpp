@@ -1,6 +1,7 @@
 // The real program on a real X server, used as a person uses it: clicks and
 // keys go in as X input events, and the target is found by its pixels.
 
+#include "targetwatch.h"
 #include "xsession.h"
 
 #include <QElapsedTimer>
@@ -26,71 +27,6 @@ const QPoint StopButton = centreOf(3960, 720, 1215, 375);
 const QPoint ClockwiseOption = centreOf(600, 2880, 1935, 375);
 const QPoint FirstPeriod((3360 + 300) / TwipsPerPixel, 1560 / TwipsPerPixel + 10);
 
-// The target's top-left corner at the travel bounds, in pixels.
-enum class Place { Left, Right, Top, Bottom, Middle, Elsewhere };
-struct Known
-{
-    Place place;
-    QPoint corner;
-};
-const Known KnownPlaces[] = {
-    {Place::Left, {0, 154}},     // (XL, YS)
-    {Place::Right, {424, 154}},  // (XD, YS)
-    {Place::Top, {197, 0}},      // (XS, YG)
-    {Place::Bottom, {197, 308}}, // (XS, YD)
-    {Place::Middle, {197, 154}}, // (XS, YS)
-};
-
-const char *nameOf(Place place)
-{
-    switch (place) {
-    case Place::Left: return "left";
-    case Place::Right: return "right";
-    case Place::Top: return "top";
-    case Place::Bottom: return "bottom";
-    case Place::Middle: return "middle";
-    case Place::Elsewhere: break;
-    }
-    return "elsewhere";
-}
-
-// The yellow target's top-left corner, inside its 2-pixel border; nullopt
-// when no yellow shows.
-std::optional<QPoint> findTarget(const QImage &image)
-{
-    int left = image.width(), top = image.height();
-    bool found = false;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & 0xFFFFFF) == 0xFFFF00) {
-                left = std::min(left, x);
-                top = std::min(top, y);
-                found = true;
-            }
-        }
-    }
-    if (!found)
-        return std::nullopt;
-    return QPoint(left - 2, top - 2);
-}
-
-Place placeOf(std::optional<QPoint> corner)
-{
-    if (!corner)
-        return Place::Elsewhere;
-    for (const Known &known : KnownPlaces)
-        if ((known.corner - *corner).manhattanLength() <= 4)
-            return known.place;
-    return Place::Elsewhere;
-}
-
-struct Change
-{
-    qint64 atMs;
-    Place place;
-};
-
 } // namespace
 
 class TestEndToEnd : public QObject
@@ -105,9 +41,7 @@ private slots:
     void clockwiseAtALongerPeriod();
 
 private:
-    // Captures for a while and keeps each change of the target's place.
-    std::vector<Change> watch(int forMs);
-    static double medianInterval(const std::vector<Change> &changes);
+    std::vector<Change> watch(int forMs) { return watchTarget(session, forMs); }
 
     XSession session;
 };
@@ -126,37 +60,6 @@ void TestEndToEnd::initTestCase()
 void TestEndToEnd::cleanupTestCase()
 {
     session.stop();
-}
-
-std::vector<Change> TestEndToEnd::watch(int forMs)
-{
-    std::vector<Change> changes;
-    QElapsedTimer clock;
-    clock.start();
-    std::optional<Place> last;
-    while (clock.elapsed() < forMs) {
-        const QImage image = session.capture();
-        const qint64 at = clock.elapsed();
-        if (image.isNull())
-            continue;
-        const Place place = placeOf(findTarget(image));
-        if (place != last)
-            changes.push_back({at, place});
-        last = place;
-        QThread::msleep(5);
-    }
-    return changes;
-}
-
-double TestEndToEnd::medianInterval(const std::vector<Change> &changes)
-{
-    std::vector<qint64> intervals;
-    for (std::size_t i = 2; i < changes.size(); ++i) // the first change only ends the waiting
-        intervals.push_back(changes[i].atMs - changes[i - 1].atMs);
-    if (intervals.empty())
-        return 0;
-    std::nth_element(intervals.begin(), intervals.begin() + intervals.size() / 2, intervals.end());
-    return double(intervals[intervals.size() / 2]);
 }
 
 void TestEndToEnd::leftRightAtTheChosenPeriod()

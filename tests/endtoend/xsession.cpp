@@ -9,7 +9,7 @@ XSession::~XSession()
     stop();
 }
 
-QString XSession::startServer()
+QString XSession::startServer(WindowManager windowManager)
 {
     // -displayfd 1: Xvfb picks a free display itself and prints its number
     // once it accepts connections, so parallel runs never collide.
@@ -27,6 +27,20 @@ QString XSession::startServer()
     if (!printed.contains('\n'))
         return QStringLiteral("Xvfb named no display within 10 s");
     display_ = QLatin1Char(':') + QString::fromLatin1(printed.trimmed());
+    if (windowManager == WindowManager::None)
+        return QString();
+
+    windowManager_.setProcessEnvironment(environment());
+    windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
+    if (!windowManager_.waitForStarted(5000))
+        return QStringLiteral("openbox did not start: %1").arg(windowManager_.errorString());
+    // A window manager announces itself on the root window once it manages.
+    const QDeadlineTimer managing(10000);
+    while (!run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains(QLatin1String("window id"))) {
+        if (managing.hasExpired() || windowManager_.state() != QProcess::Running)
+            return QStringLiteral("openbox did not take over the display");
+        QThread::msleep(50);
+    }
     return QString();
 }
 
@@ -63,7 +77,7 @@ QString XSession::startProgram(const QString &path, int timeoutMs)
 
 void XSession::stop()
 {
-    for (QProcess *process : {&program_, &server_}) {
+    for (QProcess *process : {&program_, &windowManager_, &server_}) {
         if (process->state() == QProcess::NotRunning)
             continue;
         process->terminate();

@@ -7,8 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// A private X server (Xvfb, no window manager) with the program on it,
-// driven by real X input events through xdotool and watched through xwd.
+// A private X server (Xvfb, with or without a window manager) with the
+// program on it, driven by real X input events through xdotool and watched
+// through xwd.
 class XSession
 {
 public:
@@ -17,9 +18,11 @@ public:
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
 
-    // Starts Xvfb on a display it picks itself; an empty text on success,
-    // otherwise what went wrong.
-    QString startServer();
+    enum class WindowManager { None, Openbox };
+
+    // Starts Xvfb on a display it picks itself, and the window manager if
+    // asked; an empty text on success, otherwise what went wrong.
+    QString startServer(WindowManager windowManager = WindowManager::None);
     // Starts the program and waits for its window; an empty text on success.
     QString startProgram(const QString &path, int timeoutMs);
     void stop();
@@ -36,6 +39,7 @@ private:
     QProcessEnvironment environment() const;
 
     QProcess server_;
+    QProcess windowManager_;
     QProcess program_;
     QString display_;
     QString windowId_;

@@ -1,0 +1,101 @@
+#include "targetwatch.h"
+
+#include "xsession.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+// The target's top-left corner at the travel bounds, in pixels.
+struct Known
+{
+    Place place;
+    QPoint corner;
+};
+const Known KnownPlaces[] = {
+    {Place::Left, {0, 154}},     // (XL, YS)
+    {Place::Right, {424, 154}},  // (XD, YS)
+    {Place::Top, {197, 0}},      // (XS, YG)
+    {Place::Bottom, {197, 308}}, // (XS, YD)
+    {Place::Middle, {197, 154}}, // (XS, YS)
+};
+
+} // namespace
+
+const char *nameOf(Place place)
+{
+    switch (place) {
+    case Place::Left: return "left";
+    case Place::Right: return "right";
+    case Place::Top: return "top";
+    case Place::Bottom: return "bottom";
+    case Place::Middle: return "middle";
+    case Place::Hidden: return "hidden";
+    case Place::Elsewhere: break;
+    }
+    return "elsewhere";
+}
+
+std::optional<QPoint> findTarget(const QImage &image)
+{
+    int left = image.width(), top = image.height();
+    bool found = false;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == 0xFFFF00) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                found = true;
+            }
+        }
+    }
+    if (!found)
+        return std::nullopt;
+    return QPoint(left - 2, top - 2);
+}
+
+Place placeOf(std::optional<QPoint> corner)
+{
+    if (!corner)
+        return Place::Hidden;
+    // A focus ring inside the border moves the first yellow pixel by two.
+    for (const Known &known : KnownPlaces)
+        if ((known.corner - *corner).manhattanLength() <= 4)
+            return known.place;
+    return Place::Elsewhere;
+}
+
+std::vector<Change> watchTarget(XSession &session, int forMs)
+{
+    std::vector<Change> changes;
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<Place> last;
+    while (clock.elapsed() < forMs) {
+        const QImage image = session.capture();
+        const qint64 at = clock.elapsed();
+        if (image.isNull())
+            continue;
+        const Place place = placeOf(findTarget(image));
+        if (place != last)
+            changes.push_back({at, place});
+        last = place;
+        QThread::msleep(5);
+    }
+    return changes;
+}
+
+double medianInterval(const std::vector<Change> &changes)
+{
+    std::vector<qint64> intervals;
+    for (std::size_t i = 2; i < changes.size(); ++i)
+        intervals.push_back(changes[i].atMs - changes[i - 1].atMs);
+    if (intervals.empty())
+        return 0;
+    std::nth_element(intervals.begin(), intervals.begin() + qsizetype(intervals.size() / 2), intervals.end());
+    return double(intervals[intervals.size() / 2]);
+}

@@ -1,0 +1,162 @@
+// The real program under a window manager, used by the keyboard alone: keys
+// go in as X input events, and what they did is read off the target's pixels.
+
+#include "targetwatch.h"
+#include "xsession.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The first place seen is where the target was before the watch began.
+bool onlyAt(const std::vector<Change> &changes, std::initializer_list<Place> places)
+{
+    for (std::size_t i = 1; i < changes.size(); ++i)
+        if (std::find(places.begin(), places.end(), changes[i].place) == places.end())
+            return false;
+    return true;
+}
+
+QString describe(const std::vector<Change> &changes)
+{
+    QStringList seen;
+    for (const Change &change : changes)
+        seen << QStringLiteral("%1 at %2 ms").arg(nameOf(change.place)).arg(change.atMs);
+    return seen.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+// A helper's failed check ends the test function too.
+#define CHECKED(call)                                                                                                                                          \
+    do {                                                                                                                                                       \
+        call;                                                                                                                                                  \
+        if (QTest::currentTestFailed())                                                                                                                        \
+            return;                                                                                                                                            \
+    } while (false)
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void enterAndSpacePressTheButtons_data();
+    void enterAndSpacePressTheButtons();
+    void arrowsChooseExercisesAndWrap();
+    void hiddenTargetKeepsTheFocus();
+
+private:
+    // Keys one at a time, as a person types them.
+    void keys(const QString &sequence);
+    // The target moves within a second and goes on moving.
+    void verifyRunning(std::initializer_list<Place> places);
+    void verifyStill();
+
+    std::unique_ptr<XSession> session;
+};
+
+void TestKeyboard::init()
+{
+    session = std::make_unique<XSession>();
+    const QString server = session->startServer(XSession::WindowManager::Openbox);
+    QVERIFY2(server.isEmpty(), qPrintable(server));
+    const QString program = session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
+    QVERIFY2(program.isEmpty(), qPrintable(program));
+    // At rest after start-up, with the description focused, as designed.
+    QTRY_COMPARE_WITH_TIMEOUT(placeOf(findTarget(session->capture())), Place::Left, 5000);
+}
+
+void TestKeyboard::cleanup()
+{
+    session.reset();
+}
+
+void TestKeyboard::keys(const QString &sequence)
+{
+    for (const QString &key : sequence.split(' ')) {
+        session->key(key);
+        QThread::msleep(60);
+    }
+}
+
+void TestKeyboard::verifyRunning(std::initializer_list<Place> places)
+{
+    const std::vector<Change> changes = watchTarget(*session, 1500);
+    QVERIFY2(changes.size() >= 4, qPrintable(QStringLiteral("the target does not run: %1").arg(describe(changes))));
+    QVERIFY2(onlyAt(changes, places), qPrintable(describe(changes)));
+}
+
+void TestKeyboard::verifyStill()
+{
+    QThread::msleep(300); // a tick already due may still land
+    const std::vector<Change> changes = watchTarget(*session, 1000);
+    QVERIFY2(changes.size() == 1, qPrintable(QStringLiteral("the target still moves: %1").arg(describe(changes))));
+}
+
+void TestKeyboard::enterAndSpacePressTheButtons_data()
+{
+    QTest::addColumn<QString>("press");
+
+    QTest::newRow("Return") << "Return";
+    QTest::newRow("keypad Enter") << "KP_Enter";
+    QTest::newRow("Space") << "space";
+}
+
+void TestKeyboard::enterAndSpacePressTheButtons()
+{
+    QFETCH(QString, press);
+
+    keys(QStringLiteral("Tab Tab")); // the chosen option, then "Започни"
+    keys(press);
+    CHECKED(verifyRunning({Place::Left, Place::Right}));
+    keys(QStringLiteral("Tab")); // "Спри"
+    keys(press);
+    CHECKED(verifyStill());
+    keys(QStringLiteral("shift+Tab")); // "Започни" again
+    keys(press);
+    CHECKED(verifyRunning({Place::Left, Place::Right}));
+}
+
+void TestKeyboard::arrowsChooseExercisesAndWrap()
+{
+    keys(QStringLiteral("Tab Down")); // "Горе-Долу"
+    keys(QStringLiteral("Tab Return"));
+    CHECKED(verifyRunning({Place::Top, Place::Bottom}));
+    // Up from "Горе-Долу" to "Ляво-Дясно", then past the top to "По часовата".
+    keys(QStringLiteral("shift+Tab Up Up"));
+    CHECKED(verifyRunning({Place::Top, Place::Right, Place::Bottom, Place::Left}));
+    // Right past the bottom wraps to "Ляво-Дясно"; Left comes back.
+    keys(QStringLiteral("Right"));
+    CHECKED(verifyRunning({Place::Left, Place::Right}));
+    keys(QStringLiteral("Left Left")); // "Срещу часовата"
+    CHECKED(verifyRunning({Place::Left, Place::Bottom, Place::Right, Place::Top}));
+    // Tab leaves the group from the chosen option, in the designed order:
+    // the description, "Започни", "Спри".
+    keys(QStringLiteral("Tab Tab Tab Return"));
+    CHECKED(verifyStill());
+}
+
+void TestKeyboard::hiddenTargetKeepsTheFocus()
+{
+    keys(QStringLiteral("Tab Down Down")); // "Светофар"
+    keys(QStringLiteral("Tab space"));     // started
+    CHECKED(verifyRunning({Place::Middle, Place::Hidden}));
+    keys(QStringLiteral("Tab Tab")); // "Спри", then the target
+    // Let the target hide under the focus a few times, then press End: in
+    // the period list it would choose 900 ms.
+    QThread::msleep(1000);
+    keys(QStringLiteral("End"));
+    const std::vector<Change> changes = watchTarget(*session, 2500);
+    const double period = medianInterval(changes);
+    QVERIFY2(period >= 150 && period <= 260, qPrintable(QStringLiteral("median period %1 ms after End, 200 ms chosen: %2").arg(period).arg(describe(changes))));
+    QVERIFY2(onlyAt(changes, {Place::Middle, Place::Hidden}), qPrintable(describe(changes)));
+}
+
+QTEST_GUILESS_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
