@@ -6,7 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    program::describeApplication();
+    program::prepareApplication();
     ExerciseForm window;
     return program::run(window);
 }

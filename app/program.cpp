@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "exerciseform.h"
+#include "look.h"
 #include "runtimeerror.h"
 
 #include <QApplication>
@@ -9,10 +10,11 @@
 
 namespace program {
 
-void describeApplication()
+void prepareApplication()
 {
     // A Wayland compositor ties the window to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(EYETRAINER_APP_ID));
+    ui::useDesignedLook();
 }
 
 int run(ExerciseForm &window)

@@ -4,9 +4,9 @@ class ExerciseForm;
 
 namespace program {
 
-// What the program tells the platform about itself before its window exists:
-// the desktop entry it belongs to.
-void describeApplication();
+// What the program settles with the platform before its window exists: the
+// desktop entry it belongs to, and its own look whatever the desktop's theme.
+void prepareApplication();
 
 // Starts the window and runs the event loop until the window closes. A
 // run-time error, at start-up or later, is reported and ends the run with a

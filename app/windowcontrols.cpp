@@ -1,5 +1,6 @@
 #include "windowcontrols.h"
 
+#include "look.h"
 #include "windowdefinition.h"
 
 #include <QIcon>
@@ -17,7 +18,7 @@ WindowControls::WindowControls()
     form.setCaption(window.caption);
     form.setBackColor(window.backColor);
     form.setClientSize(window.clientWidth, window.clientHeight);
-    form.setFont(QFont(window.fontFamily, window.fontPointSize, window.fontWeight));
+    form.setFont(designedFont(window.fontFamily, window.fontPointSize, window.fontWeight));
     form.setIcon(QIcon(QStringLiteral(":/eye-trainer.png")));
 
     createWindowedControls();

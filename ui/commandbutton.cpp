@@ -1,6 +1,7 @@
 #include "commandbutton.h"
 
 #include "focusring.h"
+#include "look.h"
 #include "runtimeerror.h"
 
 #include <QAbstractButton>
@@ -28,14 +29,29 @@ public:
         update();
     }
 
+    void fitCaption() { ui::fitCaption(*this, text(), textRoom().size()); }
+
 protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QAbstractButton::resizeEvent(event);
+        fitCaption();
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        QAbstractButton::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fitCaption();
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
         const bool sunken = isDown();
         const QBrush fill(colour_);
         qDrawWinButton(&painter, rect(), palette(), sunken, &fill);
-        QRect textRect = rect().adjusted(3, 3, -3, -3);
+        QRect textRect = textRoom();
         if (sunken)
             textRect.translate(1, 1);
         painter.setPen(palette().color(QPalette::ButtonText));
@@ -58,6 +74,8 @@ protected:
     }
 
 private:
+    QRect textRoom() const { return rect().adjusted(3, 3, -3, -3); }
+
     QColor colour_ = palette().color(QPalette::Button);
 };
 
@@ -75,6 +93,7 @@ CommandButton::CommandButton(QWidget *parent)
 void CommandButton::setCaption(const QString &caption)
 {
     static_cast<ColouredButton *>(widget())->setText(caption);
+    static_cast<ColouredButton *>(widget())->fitCaption();
 }
 
 void CommandButton::showBackColor(const QColor &colour)

@@ -43,7 +43,18 @@ protected:
         QPainter painter(this);
         for (const Label *label : labels)
             if (event->region().intersects(label->area()))
-                label->paint(painter);
+                label->paint(painter, shownHeight(label->area()));
+    }
+
+private:
+    // How far down from its top an area shows before a control covers it.
+    int shownHeight(const QRect &area) const
+    {
+        int shown = area.height();
+        for (QObject *object : children())
+            if (auto *control = qobject_cast<QWidget *>(object); control && !control->isHidden() && control->geometry().intersects(area))
+                shown = std::min(shown, std::max(0, control->y() - area.y()));
+        return shown;
     }
 };
 

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "look.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -36,10 +37,11 @@ QRect Label::area() const
     return QRect(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
 }
 
-void Label::paint(QPainter &painter) const
+void Label::paint(QPainter &painter, int shownHeight) const
 {
     const QRect rect = area();
     painter.fillRect(rect, toQColor(backColor_));
+    painter.setFont(fittedFont(painter.font(), caption_, QSize(rect.width(), shownHeight)));
     painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption_);
 }
 

@@ -40,8 +40,9 @@ public:
     // In pixels on the window's surface.
     QRect area() const;
 
-    // Centred across the width, from the top.
-    void paint(QPainter &painter) const;
+    // Centred across the width, from the top; of its height, only the part
+    // above the first control in front of it shows.
+    void paint(QPainter &painter, int shownHeight) const;
 
 private:
     // Repaints what the label covered before the change and what it covers

@@ -1,6 +1,7 @@
 #include "optionbutton.h"
 
 #include "focusring.h"
+#include "look.h"
 #include "runtimeerror.h"
 
 #include <QKeyEvent>
@@ -27,7 +28,27 @@ public:
         connect(this, &QRadioButton::toggled, this, [this](bool checked) { setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
     }
 
+    void fitCaption()
+    {
+        QStyleOptionButton option;
+        QRadioButton::initStyleOption(&option);
+        ui::fitCaption(*this, text(), style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).size());
+    }
+
 protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QRadioButton::resizeEvent(event);
+        fitCaption();
+    }
+
+    void changeEvent(QEvent *event) override
+    {
+        QRadioButton::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            fitCaption();
+    }
+
     void keyPressEvent(QKeyEvent *event) override
     {
         int step = 0;
@@ -104,6 +125,7 @@ QString OptionButton::Caption() const
 void OptionButton::setCaption(const QString &caption)
 {
     button()->setText(caption);
+    static_cast<OptionWidget *>(widget())->fitCaption();
 }
 
 bool OptionButton::Value() const
