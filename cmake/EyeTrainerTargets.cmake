@@ -28,11 +28,17 @@ endfunction()
 # What every test sees: headless tests run on Qt's offscreen platform at
 # scale 1, so pixels are the same on every machine; under the sanitizers,
 # the first fault fails the test and leaks in system libraries are let be.
-#   eyetrainer_test_environment(TEST [ONSCREEN])
+#   eyetrainer_test_environment(TEST [ONSCREEN] [SCALE factor] [SCREEN_SCALE factor])
+# SCALE and SCREEN_SCALE run it at another scale, set as QT_SCALE_FACTOR or
+# as the screen's own factor.
 function(eyetrainer_test_environment name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "" "")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "SCALE;SCREEN_SCALE" "")
     set(environment)
-    if(NOT arg_ONSCREEN)
+    if(arg_SCREEN_SCALE)
+        list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCREEN_SCALE_FACTORS=${arg_SCREEN_SCALE})
+    elseif(arg_SCALE)
+        list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=${arg_SCALE})
+    elseif(NOT arg_ONSCREEN)
         list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1)
     endif()
     if(EYETRAINER_SANITIZE)

@@ -1,5 +1,6 @@
 #include "commandbutton.h"
 
+#include "devicepixels.h"
 #include "focusring.h"
 #include "look.h"
 #include "runtimeerror.h"
@@ -7,7 +8,6 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 namespace ui {
 namespace {
@@ -49,8 +49,18 @@ protected:
     {
         QPainter painter(this);
         const bool sunken = isDown();
-        const QBrush fill(colour_);
-        qDrawWinButton(&painter, rect(), palette(), sunken, &fill);
+        // A classic button's bevel, in whole device pixels and as thick as
+        // the scale.
+        const DevicePixels pixels(*this);
+        const QPalette &p = palette();
+        const int line = pixels.thickness(1);
+        pixels.fill(painter, pixels.bounds().adjusted(2 * line, 2 * line, -2 * line, -2 * line), colour_);
+        if (sunken)
+            pixels.buttonBevel(
+                painter, pixels.bounds(), line, {p.color(QPalette::Shadow), p.color(QPalette::Light)}, {p.color(QPalette::Dark), p.color(QPalette::Button)});
+        else
+            pixels.buttonBevel(
+                painter, pixels.bounds(), line, {p.color(QPalette::Light), p.color(QPalette::Shadow)}, {p.color(QPalette::Button), p.color(QPalette::Dark)});
         QRect textRect = textRoom();
         if (sunken)
             textRect.translate(1, 1);

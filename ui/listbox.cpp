@@ -1,5 +1,6 @@
 #include "listbox.h"
 
+#include "fieldframe.h"
 #include "focusring.h"
 #include "runtimeerror.h"
 
@@ -42,6 +43,15 @@ protected:
     {
         QListView::focusOutEvent(event);
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+
+    // The frame is painted here, the entries in the viewport.
+    bool event(QEvent *event) override
+    {
+        const bool handled = QListView::event(event);
+        if (event->type() == QEvent::Paint)
+            paintFieldFrame(*this);
+        return handled;
     }
 
     void paintEvent(QPaintEvent *event) override

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "devicepixels.h"
 #include "focusring.h"
 
 #include <QAccessibleWidget>
@@ -18,7 +19,6 @@ public:
         setObjectName(QStringLiteral("PictureBox"));
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
         setLineWidth(2);
-        setAutoFillBackground(true);
         setFocusPolicy(Qt::TabFocus);
     }
 
@@ -29,9 +29,7 @@ public:
         if (shown == shown_)
             return;
         shown_ = shown;
-        // Filled, the box hides what lies behind it and Qt paints only the
-        // box; empty, what lies behind shows through.
-        setAutoFillBackground(shown);
+        setAttribute(Qt::WA_OpaquePaintEvent, false); // settled at the next paint
         setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
         update();
         if (QAccessible::isActive()) {
@@ -43,14 +41,26 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    void paintEvent(QPaintEvent *) override
     {
-        if (shown_)
-            QFrame::paintEvent(event);
+        const DevicePixels pixels(*this);
+        // Where the box covers every pixel of the widget, Qt need not paint
+        // what lies behind it, and moves it by shifting its pixels.
+        const bool opaque = shown_ && pixels.exact();
+        if (testAttribute(Qt::WA_OpaquePaintEvent) != opaque) {
+            setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+            update();
+        }
+        QPainter painter(this);
+        if (shown_) {
+            const QRect box = pixels.bounds();
+            const int line = pixels.thickness(1);
+            pixels.fill(painter, box.adjusted(2 * line, 2 * line, -2 * line, -2 * line), palette().color(QPalette::Window));
+            pixels.sunkenPanel(painter, box, 2, line, palette().color(QPalette::Dark), palette().color(QPalette::Light));
+        }
         if (hasFocus()) {
             // Inside the bevel while the target shows, on its place while it
             // is hidden.
-            QPainter painter(this);
             drawFocusRing(painter, shown_ ? contentsRect() : rect());
         }
     }
@@ -118,8 +128,9 @@ void PictureBox::showBackColor(const QColor &colour)
     // Most steps write the colour the box already has.
     if (widget()->palette().color(QPalette::Window) == colour)
         return;
-    WindowedControl::showBackColor(colour);
-    widget()->setAutoFillBackground(frameOf(widget())->shown());
+    QPalette palette = widget()->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget()->setPalette(palette);
 }
 
 } // namespace ui

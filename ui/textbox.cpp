@@ -1,5 +1,6 @@
 #include "textbox.h"
 
+#include "fieldframe.h"
 #include "focusring.h"
 
 #include <QAccessibleWidget>
@@ -36,14 +37,17 @@ public:
     }
 
 protected:
-    // The frame is painted here, the text in the viewport; a caret alone is
+    // The frame is painted here, the text in the viewport. A caret alone is
     // too small a sign of focus.
     bool event(QEvent *event) override
     {
         const bool handled = QPlainTextEdit::event(event);
-        if (event->type() == QEvent::Paint && hasFocus()) {
-            QPainter painter(this);
-            drawFocusRing(painter, rect());
+        if (event->type() == QEvent::Paint) {
+            paintFieldFrame(*this);
+            if (hasFocus()) {
+                QPainter painter(this);
+                drawFocusRing(painter, rect());
+            }
         }
         return handled;
     }

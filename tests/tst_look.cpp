@@ -1,0 +1,303 @@
+// The window as it is drawn, at the scale the test runs at (CTest runs it at
+// several) and under a dark colour scheme that the program must set aside:
+// the target square with an even border wherever it goes and whatever its
+// size, no gap between a frame and what it frames, bevels that grow with
+// the scale, and captions that can be read and are not cut off.
+
+#include "exerciseform.h"
+#include "program.h"
+#include "twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace ui;
+
+namespace {
+
+const QColor Lavender(192, 192, 255);
+const QColor Orange(255, 192, 128);
+
+double luminance(QColor colour)
+{
+    auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop, as a platform theme or a style of its own would set it.
+QPalette darkDesktop()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    palette.setColor(QPalette::WindowText, QColor(0xEE, 0xEE, 0xEC));
+    palette.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+    palette.setColor(QPalette::Text, QColor(0xEE, 0xEE, 0xEC));
+    palette.setColor(QPalette::Button, QColor(0x45, 0x45, 0x45));
+    palette.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEC));
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0x92, 0x95, 0x95));
+    palette.setColor(QPalette::Inactive, QPalette::ButtonText, QColor(0x92, 0x95, 0x95));
+    return palette;
+}
+
+// The part of the image a widget covers, in device pixels, leaving out the
+// pixels its edges only partly cover.
+QRect devicePixels(const QWidget *widget, qreal scale)
+{
+    const QRectF exact(QPointF(widget->mapTo(widget->window(), QPoint(0, 0))) * scale, QSizeF(widget->size()) * scale);
+    const int left = int(std::ceil(exact.left())), top = int(std::ceil(exact.top()));
+    return QRect(QPoint(left, top), QPoint(int(std::floor(exact.right())) - 1, int(std::floor(exact.bottom())) - 1));
+}
+
+QRect boundingBox(const QImage &image, const QRect &within, const std::function<bool(QColor)> &matches)
+{
+    QRect box;
+    for (int y = within.top(); y <= within.bottom(); ++y)
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (image.rect().contains(x, y) && matches(image.pixelColor(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestLook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void targetIsSquareWithAnEvenBorder_data();
+    void targetIsSquareWithAnEvenBorder();
+    void framesHaveNoGaps();
+    void bevelsGrowWithTheScale();
+    void captionsReadableAndWhole();
+
+private:
+    // The window after start-up, shown, with the exercise run for some ticks.
+    std::unique_ptr<ExerciseForm> window(qint16 mode = 0, int ticks = 0);
+    QImage capture(ExerciseForm &form) const;
+    qreal scale = 1;
+};
+
+void TestLook::initTestCase()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication::setPalette(darkDesktop());
+    program::prepareApplication();
+    ExerciseForm probe;
+    probe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(probe.form.surface()));
+    scale = probe.form.surface()->devicePixelRatioF();
+    qInfo("device pixels per pixel: %g", scale);
+}
+
+std::unique_ptr<ExerciseForm> TestLook::window(qint16 mode, int ticks)
+{
+    auto form = std::make_unique<ExerciseForm>();
+    form->Form_Load();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form->form.surface()))
+        return nullptr;
+    form->Option1[mode].setValue(true);
+    for (int i = 0; i < ticks; ++i)
+        form->Timer1_Timer();
+    return form;
+}
+
+QImage TestLook::capture(ExerciseForm &form) const
+{
+    QImage image = form.form.surface()->grab().toImage();
+    image.setDevicePixelRatio(1);
+    if (qEnvironmentVariableIsSet("EYETRAINER_LOOK_CAPTURE"))
+        image.save(qEnvironmentVariable("EYETRAINER_LOOK_CAPTURE") + QLatin1Char('-')
+            + QLatin1String(QTest::currentDataTag() ? QTest::currentDataTag() : QTest::currentTestFunction()) + QStringLiteral(".png"));
+    return image;
+}
+
+// clang-format off
+void TestLook::targetIsSquareWithAnEvenBorder_data()
+{
+    QTest::addColumn<qint16>("mode");
+    QTest::addColumn<int>("ticks");
+
+    QTest::newRow("at rest") << qint16(0) << 0;
+    QTest::newRow("left") << qint16(0) << 1;
+    QTest::newRow("right") << qint16(0) << 2;
+    QTest::newRow("top") << qint16(1) << 1;
+    QTest::newRow("bottom") << qint16(1) << 2;
+    QTest::newRow("middle, candle") << qint16(3) << 4;
+    // perspective, at the middle: 500/3, 125, 100, 500/6, 500, 250 twips
+    for (int tick = 1; tick <= 6; ++tick)
+        QTest::addRow("perspective, tick %d", tick) << qint16(4) << tick;
+}
+// clang-format on
+
+void TestLook::targetIsSquareWithAnEvenBorder()
+{
+    QFETCH(qint16, mode);
+    QFETCH(int, ticks);
+
+    const auto form = window(mode, ticks);
+    QVERIFY(form);
+    // What lies behind the target is not under test here: only the window.
+    form->Text1[0].setVisible(false);
+    QWidget *target = form->Picture1->widget();
+    const QColor fill = target->palette().color(QPalette::Window);
+    const QImage image = capture(*form);
+    QRect open = devicePixels(target, scale).adjusted(-4, -4, 4, 4);
+    // The period list stands in front of the full-size target at the middle.
+    const QRect list = devicePixels(form->List1[0].widget(), scale).adjusted(-1, -1, 1, 1);
+    if (open.intersects(list))
+        open.setRight(list.left() - 1);
+
+    const QRect outer = boundingBox(image, open, [](QColor c) { return c != Lavender; });
+    const QRect inner = boundingBox(image, open, [&](QColor c) { return c == fill; });
+    QVERIFY2(!inner.isEmpty(), "the target does not show");
+    const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
+    const int right = outer.right() - inner.right(), bottom = outer.bottom() - inner.bottom();
+    const QString found = QStringLiteral("outer %1x%2, fill %3x%4, border left %5 top %6 right %7 bottom %8")
+                              .arg(outer.width())
+                              .arg(outer.height())
+                              .arg(inner.width())
+                              .arg(inner.height())
+                              .arg(left)
+                              .arg(top)
+                              .arg(right)
+                              .arg(bottom);
+    QVERIFY2(left == top && (outer.right() >= open.right() || right == left) && bottom == top, qPrintable(found));
+    if (outer.right() < open.right())
+        QVERIFY2(outer.width() == outer.height() && inner.width() == inner.height(), qPrintable(found));
+    QVERIFY2(left >= std::floor(2 * scale), qPrintable(found));
+    // Nothing but the fill inside the bevel, and no fill outside it.
+    QCOMPARE(boundingBox(image, inner, [&](QColor c) { return c != fill; }), QRect());
+}
+
+void TestLook::framesHaveNoGaps()
+{
+    const auto form = window();
+    QVERIFY(form);
+    const QImage image = capture(*form);
+    for (QWidget *framed : {form->List1[0].widget(), form->Text1[0].widget()}) {
+        const QRect inside = devicePixels(framed, scale);
+        const QRect gaps = boundingBox(image, inside, [](QColor c) { return c == Lavender || c == Orange; });
+        QVERIFY2(gaps.isEmpty(),
+            qPrintable(QStringLiteral("%1: what lies behind shows at %2,%3 %4x%5")
+                           .arg(framed->accessibleName())
+                           .arg(gaps.x())
+                           .arg(gaps.y())
+                           .arg(gaps.width())
+                           .arg(gaps.height())));
+    }
+}
+
+void TestLook::bevelsGrowWithTheScale()
+{
+    const auto form = window();
+    QVERIFY(form);
+    const QImage image = capture(*form);
+    for (qint16 index : std::initializer_list<qint16>{0, 1}) {
+        QWidget *button = form->Command1[index].widget();
+        const QColor face = index == 0 ? QColor(0, 255, 0) : QColor(255, 0, 0);
+        const QRect inside = devicePixels(button, scale);
+        const int row = inside.center().y();
+        int bevel = 0;
+        while (bevel < inside.width() / 2 && image.pixelColor(inside.left() + bevel, row) != face)
+            ++bevel;
+        QVERIFY2(bevel >= int(std::round(2 * scale)) - 1, qPrintable(QStringLiteral("bevel %1 device pixels at scale %2").arg(bevel).arg(scale)));
+    }
+}
+
+namespace {
+
+// The width in device pixels of the ink of a text drawn with nothing to cut
+// it off.
+int inkWidth(const QString &text, const QFont &font, qreal scale, QColor background)
+{
+    QImage image(QSize(1200, 200) * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(background);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(100, 100), text);
+    }
+    image.setDevicePixelRatio(1);
+    return boundingBox(image, image.rect(), [&](QColor c) { return c != background; }).width();
+}
+
+} // namespace
+
+// Each caption's darkest pixel against its background, and all of its ink.
+void TestLook::captionsReadableAndWhole()
+{
+    const auto form = window();
+    QVERIFY(form);
+    // Inactive, as the offscreen window is, which a desktop may draw grey.
+    const QImage image = capture(*form);
+    struct Caption
+    {
+        QString text;
+        QRect box;
+        QColor background;
+        const QWidget *drawnBy; // whose font it is drawn in; none for a label
+    };
+    std::vector<Caption> captions;
+    for (qint16 i = 0; i <= 6; ++i) {
+        const QWidget *option = form->Option1[i].widget();
+        // The text, right of the round indicator, where the style puts it.
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const int indicator = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).left();
+        captions.push_back({form->Option1[i].Caption(), devicePixels(option, scale).adjusted(int(std::ceil(indicator * scale)), 0, 0, 0), Orange, option});
+    }
+    for (qint16 i : std::initializer_list<qint16>{0, 1}) {
+        const QWidget *button = form->Command1[i].widget();
+        const int bevel = int(std::ceil(2 * scale));
+        captions.push_back({static_cast<const QAbstractButton *>(button)->text(), devicePixels(button, scale).adjusted(bevel, bevel, -bevel, -bevel),
+            i == 0 ? QColor(0, 255, 0) : QColor(255, 0, 0), button});
+    }
+    for (qint16 i : std::initializer_list<qint16>{0, 1}) {
+        const Label &label = form->Label1[i];
+        const QRectF exact(QPointF(label.area().topLeft()) * scale, QSizeF(label.area().size()) * scale);
+        QRect box = exact.toAlignedRect().adjusted(1, 1, -1, -1);
+        // "Период" shows down to the list in front of it.
+        const QRect list = devicePixels(form->List1[0].widget(), scale).adjusted(-1, -1, 1, 1);
+        if (box.intersects(list))
+            box.setBottom(list.top() - 1);
+        captions.push_back({label.Caption(), box, Orange, nullptr});
+    }
+
+    for (const Caption &caption : captions) {
+        double best = 1;
+        const QRect ink = boundingBox(image, caption.box, [&](QColor c) { return c != caption.background; });
+        for (int y = ink.top(); y <= ink.bottom(); ++y)
+            for (int x = ink.left(); x <= ink.right(); ++x)
+                best = std::max(best, contrast(image.pixelColor(x, y), caption.background));
+        QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: contrast %2").arg(caption.text).arg(best)));
+        if (caption.drawnBy) {
+            const int whole = inkWidth(caption.text, caption.drawnBy->font(), scale, caption.background);
+            QVERIFY2(ink.width() >= whole - 1, qPrintable(QStringLiteral("%1: %2 of its %3 device pixels show").arg(caption.text).arg(ink.width()).arg(whole)));
+        } else {
+            // Centred, a label cut off would reach both edges of its box.
+            QVERIFY2(
+                ink.left() > caption.box.left() && ink.right() < caption.box.right(), qPrintable(QStringLiteral("%1: cut off at its edges").arg(caption.text)));
+        }
+    }
+}
+
+QTEST_MAIN(TestLook)
+#include "tst_look.moc"
