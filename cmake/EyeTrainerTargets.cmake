@@ -28,12 +28,12 @@ endfunction()
 # What every test sees: headless tests run on Qt's offscreen platform at
 # scale 1, so pixels are the same on every machine; under the sanitizers,
 # the first fault fails the test and leaks in system libraries are let be.
-#   eyetrainer_test_environment(TEST [ONSCREEN] [SCALE factor] [SCREEN_SCALE factor])
+#   eyetrainer_test_environment(TEST [ONSCREEN] [SCALE factor] [SCREEN_SCALE factor] [ENVIRONMENT VAR=value...])
 # SCALE and SCREEN_SCALE run it at another scale, set as QT_SCALE_FACTOR or
 # as the screen's own factor.
 function(eyetrainer_test_environment name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "SCALE;SCREEN_SCALE" "")
-    set(environment)
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "SCALE;SCREEN_SCALE" "ENVIRONMENT")
+    set(environment ${arg_ENVIRONMENT})
     if(arg_SCREEN_SCALE)
         list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCREEN_SCALE_FACTORS=${arg_SCREEN_SCALE})
     elseif(arg_SCALE)
