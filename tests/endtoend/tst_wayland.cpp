@@ -1,0 +1,148 @@
+// The real program under a real Wayland compositor (weston, headless): the
+// desktop file name it sends, the size it asks for, and its window on the
+// compositor's screen, pixel for pixel as on an X server.
+
+#include "xsession.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+const QString Socket = QStringLiteral("eye-trainer-test");
+
+// The window's top-left pixel in a screenshot: the first of its lavender.
+QPoint findWindow(const QImage &screen)
+{
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x)
+            if (screen.pixelColor(x, y) == QColor(192, 192, 255))
+                return QPoint(x, y);
+    return QPoint(-1, -1);
+}
+
+} // namespace
+
+class TestWayland : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void tellsItsDesktopEntryAndFixedSize();
+    void showsAsUnderX();
+
+private:
+    QProcessEnvironment waylandEnvironment() const;
+
+    QTemporaryDir runtime;
+    QProcess compositor;
+    QProcess program;
+    QString protocol; // what the program said to the compositor
+};
+
+QProcessEnvironment TestWayland::waylandEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), Socket);
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    return env;
+}
+
+void TestWayland::initTestCase()
+{
+    QVERIFY(runtime.isValid());
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    compositor.setProcessEnvironment(waylandEnvironment());
+    compositor.setProcessChannelMode(QProcess::MergedChannels);
+    // --debug lets weston-screenshooter take pictures.
+    compositor.start(QStringLiteral("weston"),
+        {"--backend=headless-backend.so", "--use-pixman", "--debug", "--no-config", "--socket=" + Socket, "--width=800", "--height=600"});
+    QVERIFY2(compositor.waitForStarted(5000), qPrintable(compositor.errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(Socket)), 10000);
+
+    QProcessEnvironment env = waylandEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(EYE_TRAINER_PATH), {});
+    QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
+    // The first frame is attached and committed after the toplevel is set up.
+    const QDeadlineTimer deadline(15000);
+    while (!protocol.contains(QLatin1String("set_title")) || !protocol.contains(QLatin1String(".attach(wl_buffer@"))) {
+        QVERIFY2(!deadline.hasExpired(), "the program set up no window on the compositor");
+        QVERIFY2(program.state() == QProcess::Running, qPrintable(QString::fromLocal8Bit(program.readAllStandardOutput())));
+        program.waitForReadyRead(100);
+        protocol += QString::fromUtf8(program.readAllStandardError());
+    }
+    QThread::msleep(1500);
+    protocol += QString::fromUtf8(program.readAllStandardError());
+}
+
+void TestWayland::cleanupTestCase()
+{
+    for (QProcess *process : {&program, &compositor}) {
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+    }
+}
+
+void TestWayland::tellsItsDesktopEntryAndFixedSize()
+{
+    const QRegularExpressionMatch appId = QRegularExpression(QStringLiteral(R"re(xdg_toplevel@\d+\.set_app_id\("([^"]*)"\))re")).match(protocol);
+    QVERIFY2(appId.hasMatch(), "no application id was sent");
+    QCOMPARE(appId.captured(1), QStringLiteral(EYETRAINER_APP_ID));
+    // A toplevel as small as it is large cannot be maximised; a compositor
+    // that decorates the window leaves the maximise button out.
+    const QRegularExpressionMatch minimum = QRegularExpression(QStringLiteral(R"(set_min_size\((\d+), (\d+)\))")).match(protocol);
+    const QRegularExpressionMatch maximum = QRegularExpression(QStringLiteral(R"(set_max_size\((\d+), (\d+)\))")).match(protocol);
+    QVERIFY(minimum.hasMatch() && maximum.hasMatch());
+    QCOMPARE(QSize(minimum.captured(1).toInt(), minimum.captured(2).toInt()), QSize(461, 375));
+    QCOMPARE(QSize(maximum.captured(1).toInt(), maximum.captured(2).toInt()), QSize(461, 375));
+    QVERIFY(protocol.contains(QStringLiteral("set_title(\"eye-trainer.example  Биология - упражнения за зрение\")")));
+}
+
+void TestWayland::showsAsUnderX()
+{
+    QTemporaryDir pictures;
+    QProcess screenshooter;
+    screenshooter.setProcessEnvironment(waylandEnvironment());
+    screenshooter.setWorkingDirectory(pictures.path());
+    screenshooter.start(QStringLiteral("weston-screenshooter"), {});
+    QVERIFY(screenshooter.waitForFinished(10000));
+    const QStringList taken = QDir(pictures.path()).entryList({QStringLiteral("*.png")});
+    QVERIFY2(taken.size() == 1, qPrintable(QString::fromLocal8Bit(screenshooter.readAllStandardError())));
+    const QImage screen = QImage(pictures.filePath(taken.first())).convertToFormat(QImage::Format_RGB32);
+
+    XSession xserver;
+    QString failed = xserver.startServer();
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    failed = xserver.startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    QImage underX;
+    QTRY_VERIFY_WITH_TIMEOUT(!(underX = xserver.capture()).isNull() && underX.pixelColor(10, 170) == QColor(255, 255, 0), 5000);
+
+    const QPoint at = findWindow(screen);
+    QVERIFY2(at.x() >= 0, "the window does not show on the compositor's screen");
+    const QImage onWayland = screen.copy(QRect(at, underX.size()));
+    int differing = 0;
+    for (int y = 0; y < underX.height(); ++y)
+        for (int x = 0; x < underX.width(); ++x)
+            differing += onWayland.pixel(x, y) != underX.pixel(x, y);
+    if (differing)
+        onWayland.save(QDir::temp().filePath(QStringLiteral("eye-trainer-wayland.png")));
+    QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ from the window on X").arg(differing)));
+}
+
+QTEST_GUILESS_MAIN(TestWayland)
+#include "tst_wayland.moc"
