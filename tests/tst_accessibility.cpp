@@ -1,6 +1,7 @@
 // What a screen reader finds in the window, where Tab takes the focus, and
 // how the keyboard alone works it.
 
+#include "contrast.h"
 #include "exerciseform.h"
 
 #include <QAccessible>
@@ -9,22 +10,20 @@
 #include <QStyleFactory>
 #include <QTest>
 
-#include <algorithm>
-#include <cmath>
+#include <memory>
 
 namespace {
 
-// WCAG's relative luminance and contrast ratio.
-double luminance(QColor colour)
+// The window after start-up, shown and active, as the user first meets it.
+std::unique_ptr<ExerciseForm> activeWindow()
 {
-    auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    auto form = std::make_unique<ExerciseForm>();
+    form->Form_Load();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form->form.surface()))
+        return nullptr;
+    QApplication::setActiveWindow(form->form.surface());
+    return form;
 }
 
 } // namespace
@@ -98,11 +97,9 @@ void TestAccessibility::everyControlHasAName()
 
 void TestAccessibility::tabVisitsControlsInTabIndexOrder()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    QApplication::setActiveWindow(form.form.surface());
+    const auto window = activeWindow();
+    QVERIFY(window);
+    ExerciseForm &form = *window;
     form.Text1[0].widget()->setFocus();
 
     // Tab enters an option group at its selected button only, as arrow keys
@@ -145,11 +142,9 @@ void TestAccessibility::focusIsVisible()
     QFETCH(QString, control);
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    QApplication::setActiveWindow(form.form.surface());
+    const auto window = activeWindow();
+    QVERIFY(window);
+    ExerciseForm &form = *window;
     QWidget *widget = control == "Text1(0)" ? form.Text1[0].widget()
         : control == "Option1(0)"           ? form.Option1[0].widget()
         : control == "Command1(0)"          ? form.Command1[0].widget()
@@ -176,11 +171,9 @@ void TestAccessibility::focusIsVisible()
 
 void TestAccessibility::hidingTheTargetKeepsTheFocus()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    QApplication::setActiveWindow(form.form.surface());
+    const auto window = activeWindow();
+    QVERIFY(window);
+    ExerciseForm &form = *window;
     form.Option1[2].setValue(true); // traffic light: hidden at the first tick
     QWidget *target = form.Picture1->widget();
     target->setFocus(Qt::TabFocusReason);
@@ -199,11 +192,9 @@ void TestAccessibility::hidingTheTargetKeepsTheFocus()
 
 void TestAccessibility::choiceSurvivesControlSpace()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    QApplication::setActiveWindow(form.form.surface());
+    const auto window = activeWindow();
+    QVERIFY(window);
+    ExerciseForm &form = *window;
     QWidget *list = form.List1[0].widget();
     list->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(list->hasFocus());
@@ -226,11 +217,9 @@ void TestAccessibility::keysCloseTheWindow_data()
 void TestAccessibility::keysCloseTheWindow()
 {
     QFETCH(QKeyCombination, keys);
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    QApplication::setActiveWindow(form.form.surface());
+    const auto window = activeWindow();
+    QVERIFY(window);
+    ExerciseForm &form = *window;
     form.Text1[0].widget()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
     QTRY_VERIFY(!form.form.surface()->isVisible());

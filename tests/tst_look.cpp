@@ -4,6 +4,7 @@
 // size, no gap between a frame and what it frames, bevels that grow with
 // the scale, and captions that can be read and are not cut off.
 
+#include "contrast.h"
 #include "exerciseform.h"
 #include "program.h"
 #include "twips.h"
@@ -24,18 +25,6 @@ namespace {
 
 const QColor Lavender(192, 192, 255);
 const QColor Orange(255, 192, 128);
-
-double luminance(QColor colour)
-{
-    auto channel = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
-}
-
-double contrast(QColor a, QColor b)
-{
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // A dark desktop, as a platform theme or a style of its own would set it.
 QPalette darkDesktop()

@@ -1,8 +1,8 @@
 #include "commandbutton.h"
 
 #include "devicepixels.h"
+#include "fittedcaption.h"
 #include "focusring.h"
-#include "look.h"
 #include "runtimeerror.h"
 
 #include <QAbstractButton>
@@ -14,11 +14,11 @@ namespace {
 
 // Styles draw push buttons in their own colours, and some ignore the
 // palette; this one is painted by hand so the back colour always shows.
-class ColouredButton : public QAbstractButton
+class ColouredButton : public FittedCaption<QAbstractButton>
 {
 public:
     explicit ColouredButton(QWidget *parent)
-        : QAbstractButton(parent)
+        : FittedCaption(parent)
     {
         setFocusPolicy(Qt::StrongFocus);
     }
@@ -29,21 +29,8 @@ public:
         update();
     }
 
-    void fitCaption() { ui::fitCaption(*this, text(), textRoom().size()); }
-
 protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QAbstractButton::resizeEvent(event);
-        fitCaption();
-    }
-
-    void changeEvent(QEvent *event) override
-    {
-        QAbstractButton::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            fitCaption();
-    }
+    QRect captionRoom() const override { return rect().adjusted(3, 3, -3, -3); }
 
     void paintEvent(QPaintEvent *) override
     {
@@ -61,7 +48,7 @@ protected:
         else
             pixels.buttonBevel(
                 painter, pixels.bounds(), line, {p.color(QPalette::Light), p.color(QPalette::Shadow)}, {p.color(QPalette::Button), p.color(QPalette::Dark)});
-        QRect textRect = textRoom();
+        QRect textRect = captionRoom();
         if (sunken)
             textRect.translate(1, 1);
         painter.setPen(palette().color(QPalette::ButtonText));
@@ -84,8 +71,6 @@ protected:
     }
 
 private:
-    QRect textRoom() const { return rect().adjusted(3, 3, -3, -3); }
-
     QColor colour_ = palette().color(QPalette::Button);
 };
 
@@ -102,8 +87,7 @@ CommandButton::CommandButton(QWidget *parent)
 
 void CommandButton::setCaption(const QString &caption)
 {
-    static_cast<ColouredButton *>(widget())->setText(caption);
-    static_cast<ColouredButton *>(widget())->fitCaption();
+    static_cast<ColouredButton *>(widget())->setCaption(caption);
 }
 
 void CommandButton::showBackColor(const QColor &colour)

@@ -1,7 +1,7 @@
 #include "optionbutton.h"
 
+#include "fittedcaption.h"
 #include "focusring.h"
-#include "look.h"
 #include "runtimeerror.h"
 
 #include <QKeyEvent>
@@ -18,35 +18,22 @@ namespace {
 // The options of a window are one group, as desktops expect of radio
 // buttons: Tab stops only at the chosen one, and the arrow keys move among
 // them top to bottom, wrapping at the ends, choosing as they go.
-class OptionWidget : public QRadioButton
+class OptionWidget : public FittedCaption<QRadioButton>
 {
 public:
     explicit OptionWidget(QWidget *parent)
-        : QRadioButton(parent)
+        : FittedCaption(parent)
     {
         setFocusPolicy(Qt::ClickFocus);
         connect(this, &QRadioButton::toggled, this, [this](bool checked) { setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
     }
 
-    void fitCaption()
+protected:
+    QRect captionRoom() const override
     {
         QStyleOptionButton option;
         QRadioButton::initStyleOption(&option);
-        ui::fitCaption(*this, text(), style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this).size());
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *event) override
-    {
-        QRadioButton::resizeEvent(event);
-        fitCaption();
-    }
-
-    void changeEvent(QEvent *event) override
-    {
-        QRadioButton::changeEvent(event);
-        if (event->type() == QEvent::FontChange)
-            fitCaption();
+        return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
     }
 
     void keyPressEvent(QKeyEvent *event) override
@@ -124,8 +111,7 @@ QString OptionButton::Caption() const
 
 void OptionButton::setCaption(const QString &caption)
 {
-    button()->setText(caption);
-    static_cast<OptionWidget *>(widget())->fitCaption();
+    static_cast<OptionWidget *>(widget())->setCaption(caption);
 }
 
 bool OptionButton::Value() const
