@@ -32,7 +32,7 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    std::vector<const Label *> labels;
+    std::vector<QPointer<const Label>> labels;
     std::vector<QAccessible::Id> labelAccessibles;
 
 protected:
@@ -42,7 +42,7 @@ protected:
         // text costs more than the rest of the tick.
         QPainter painter(this);
         for (const Label *label : labels)
-            if (event->region().intersects(label->area()))
+            if (label && event->region().intersects(label->area()))
                 label->paint(painter, shownHeight(label->area()));
     }
 
@@ -176,7 +176,8 @@ std::vector<QAccessibleInterface *> FormAccessible::children() const
     auto *surface = static_cast<Form::Surface *>(widget());
     std::vector<QAccessibleInterface *> shown;
     for (QAccessible::Id id : surface->labelAccessibles)
-        shown.push_back(QAccessible::accessibleInterface(id));
+        if (QAccessibleInterface *label = QAccessible::accessibleInterface(id); label && label->isValid())
+            shown.push_back(label);
     // Hidden controls hold no more than the program's own bookkeeping.
     for (QObject *object : surface->children())
         if (auto *control = qobject_cast<QWidget *>(object); control && !control->isHidden() && !control->isWindow())

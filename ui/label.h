@@ -2,6 +2,7 @@
 
 #include "colour.h"
 
+#include <QObject>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -13,7 +14,9 @@ namespace ui {
 
 // A caption drawn on the window's own surface, behind every control that has
 // a window of its own. It takes no input. Writing a property repaints it.
-class Label
+// A QObject only so that the window's paint list and a screen reader's view
+// of it learn when it is gone.
+class Label : public QObject
 {
 public:
     explicit Label(QWidget *surface);

@@ -7,14 +7,14 @@
 namespace ui {
 
 LabelAccessible::LabelAccessible(const Label &label, QWidget *surface)
-    : label_(label)
+    : label_(&label)
     , surface_(surface)
 {
 }
 
 bool LabelAccessible::isValid() const
 {
-    return !surface_.isNull();
+    return !surface_.isNull() && !label_.isNull();
 }
 
 QWindow *LabelAccessible::window() const
@@ -25,8 +25,8 @@ QWindow *LabelAccessible::window() const
 QList<QPair<QAccessibleInterface *, QAccessible::Relation>> LabelAccessible::relations(QAccessible::Relation match) const
 {
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>> found;
-    if (label_.buddy() && match.testFlag(QAccessible::Labelled))
-        if (QAccessibleInterface *buddy = QAccessible::queryAccessibleInterface(label_.buddy()))
+    if (label_ && label_->buddy() && match.testFlag(QAccessible::Labelled))
+        if (QAccessibleInterface *buddy = QAccessible::queryAccessibleInterface(label_->buddy()))
             found.append({buddy, QAccessible::Labelled}); // the buddy is labelled by this
     return found;
 }
@@ -38,27 +38,27 @@ QAccessibleInterface *LabelAccessible::parent() const
 
 QString LabelAccessible::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? label_.Caption() : QString();
+    return t == QAccessible::Name && label_ ? label_->Caption() : QString();
 }
 
 QRect LabelAccessible::rect() const
 {
-    if (!surface_)
+    if (!surface_ || !label_)
         return QRect();
-    const QRect area = label_.area();
+    const QRect area = label_->area();
     return QRect(surface_->mapToGlobal(area.topLeft()), area.size());
 }
 
 QAccessible::Role LabelAccessible::role() const
 {
-    return label_.isHeading() ? QAccessible::Heading : QAccessible::StaticText;
+    return label_ && label_->isHeading() ? QAccessible::Heading : QAccessible::StaticText;
 }
 
 QAccessible::State LabelAccessible::state() const
 {
     QAccessible::State state;
     state.readOnly = true;
-    if (!surface_ || !surface_->isVisible())
+    if (!surface_ || !label_ || !surface_->isVisible())
         state.invisible = true;
     return state;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleInterface>
+#include <QPointer>
 
 namespace ui {
 
@@ -30,7 +31,7 @@ public:
     QAccessible::State state() const override;
 
 private:
-    const Label &label_;
+    QPointer<const Label> label_;
     QPointer<QWidget> surface_;
 };
 
