@@ -40,7 +40,13 @@ protected:
     }
 
 private:
-    void fitCaption() { ui::fitCaption(*this, Button::text(), captionRoom().size()); }
+    void fitCaption()
+    {
+        // Until the button has its size there is no room to fit: trying
+        // would load the font at every smaller size for nothing.
+        if (Button::testAttribute(Qt::WA_Resized))
+            ui::fitCaption(*this, Button::text(), captionRoom().size());
+    }
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPalette>
 #include <QStyle>
@@ -25,9 +26,16 @@ void useDesignedLook()
 QFont designedFont(const QString &family, int pointSize, int weight)
 {
     QFont font(family, pointSize, weight);
-    if (family == QLatin1StringView("Times New Roman"))
-        font.setFamilies({family, QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman"),
-            QStringLiteral("Nimbus Roman No9 L"), QStringLiteral("TeX Gyre Termes"), QStringLiteral("Times")});
+    if (family != QLatin1StringView("Times New Roman"))
+        return font;
+    const QStringList sameMetrics{family, QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"), QStringLiteral("Nimbus Roman"),
+        QStringLiteral("Nimbus Roman No9 L"), QStringLiteral("TeX Gyre Termes"), QStringLiteral("Times")};
+    // Where the system already maps the face to one with its metrics (as
+    // fontconfig does) the list is not needed, and it would cost every text
+    // layout a look through each face in it.
+    if (sameMetrics.contains(QFontInfo(font).family()))
+        return font;
+    font.setFamilies(sameMetrics);
     return font;
 }
 
