@@ -29,7 +29,7 @@ public:
         if (shown == shown_)
             return;
         shown_ = shown;
-        setAttribute(Qt::WA_OpaquePaintEvent, false); // settled at the next paint
+        setAttribute(Qt::WA_OpaquePaintEvent, coversItself());
         setAttribute(Qt::WA_TransparentForMouseEvents, !shown);
         update();
         if (QAccessible::isActive()) {
@@ -44,11 +44,9 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         const DevicePixels pixels(*this);
-        // Where the box covers every pixel of the widget, Qt need not paint
-        // what lies behind it, and moves it by shifting its pixels.
-        const bool opaque = shown_ && pixels.exact();
-        if (testAttribute(Qt::WA_OpaquePaintEvent) != opaque) {
-            setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        // The scale is known for sure only once the widget is on a screen.
+        if (testAttribute(Qt::WA_OpaquePaintEvent) != coversItself()) {
+            setAttribute(Qt::WA_OpaquePaintEvent, coversItself());
             update();
         }
         QPainter painter(this);
@@ -66,6 +64,10 @@ protected:
     }
 
 private:
+    // Where the box covers every pixel of its widget, Qt need not paint what
+    // lies behind it, and moves it by shifting its pixels.
+    bool coversItself() const { return shown_ && DevicePixels(*this).exact(); }
+
     bool shown_ = true;
 };
 
