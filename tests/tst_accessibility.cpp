@@ -188,6 +188,7 @@ void TestAccessibility::hidingTheTargetKeepsTheFocus()
     // The next tick shows it again, under the focus.
     form.Timer1_Timer();
     QVERIFY(form.Picture1->Visible());
+    QCOMPARE(QApplication::focusWidget(), target);
 }
 
 void TestAccessibility::choiceSurvivesControlSpace()

@@ -42,19 +42,18 @@ protected:
         const QPalette &p = palette();
         const int line = pixels.thickness(1);
         pixels.fill(painter, pixels.bounds().adjusted(2 * line, 2 * line, -2 * line, -2 * line), colour_);
-        if (sunken)
-            pixels.buttonBevel(
-                painter, pixels.bounds(), line, {p.color(QPalette::Shadow), p.color(QPalette::Light)}, {p.color(QPalette::Dark), p.color(QPalette::Button)});
-        else
-            pixels.buttonBevel(
-                painter, pixels.bounds(), line, {p.color(QPalette::Light), p.color(QPalette::Shadow)}, {p.color(QPalette::Button), p.color(QPalette::Dark)});
+        const DevicePixels::Ring raisedOuter{p.color(QPalette::Light), p.color(QPalette::Shadow)};
+        const DevicePixels::Ring raisedInner{p.color(QPalette::Button), p.color(QPalette::Dark)};
+        const DevicePixels::Ring sunkenOuter{p.color(QPalette::Shadow), p.color(QPalette::Light)};
+        const DevicePixels::Ring sunkenInner{p.color(QPalette::Dark), p.color(QPalette::Button)};
+        pixels.buttonBevel(painter, pixels.bounds(), line, sunken ? sunkenOuter : raisedOuter, sunken ? sunkenInner : raisedInner);
         QRect textRect = captionRoom();
         if (sunken)
             textRect.translate(1, 1);
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
         if (hasFocus())
-            drawFocusRing(painter, rect().adjusted(3, 3, -3, -3));
+            drawFocusRing(painter, captionRoom());
     }
 
     // Desktop buttons take Enter as well as Space.
