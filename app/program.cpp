@@ -1,8 +1,10 @@
 #include "program.h"
 
+#include "accessibility.h"
 #include "exerciseform.h"
-#include "look.h"
 #include "runtimeerror.h"
+#include "style.h"
+#include "windowdefinition.h"
 
 #include <QApplication>
 
@@ -15,6 +17,10 @@ void prepareApplication()
     // A Wayland compositor ties the window to its menu entry and icon by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(EYETRAINER_APP_ID));
     ui::useDesignedLook();
+    ui::installAccessibility();
+    // Where the designed face is missing, the faces with its metrics, so
+    // captions keep their designed widths wherever one of them is installed.
+    QFont::insertSubstitutions(design::windowDefinition().fontFamily, design::sameMetricFaces());
 }
 
 int run(ExerciseForm &window)

@@ -1,9 +1,9 @@
 #include "windowcontrols.h"
 
-#include "look.h"
 #include "windowdefinition.h"
 
 #include <QIcon>
+#include <QImageReader>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,8 +18,12 @@ WindowControls::WindowControls()
     form.setCaption(window.caption);
     form.setBackColor(window.backColor);
     form.setClientSize(window.clientWidth, window.clientHeight);
-    form.setFont(designedFont(window.fontFamily, window.fontPointSize, window.fontWeight));
-    form.setIcon(QIcon(QStringLiteral(":/eye-trainer.png")));
+    form.setFont(QFont(window.fontFamily, window.fontPointSize, window.fontWeight));
+    // Read as the PNG it is: QIcon would probe the file with every image
+    // plugin, loading each one at start-up.
+    QImageReader icon(QStringLiteral(":/eye-trainer.png"), "png");
+    icon.setAutoDetectImageFormat(false);
+    form.setIcon(QIcon(QPixmap::fromImage(icon.read())));
 
     createWindowedControls();
     createLabels();
@@ -88,14 +92,13 @@ void WindowControls::createWindowedControls()
 void WindowControls::createLabels()
 {
     for (const design::LabelDefinition &definition : design::labels()) {
-        auto label = std::make_unique<Label>(form.surface());
+        auto label = std::make_unique<Label>(form.surface(), definition.heading ? Label::Role::Heading : Label::Role::Name);
         const design::ControlGeometry &g = definition.geometry;
         label->move(g.left, g.top, g.width, g.height);
         label->setBackColor(definition.backColor);
         label->setCaption(definition.caption);
-        label->setHeading(definition.heading);
         if (definition.listFor)
             label->setBuddy(List1[*definition.listFor].widget());
-        form.addLabel(Label1.add(definition.index, std::move(label)));
+        Label1.add(definition.index, std::move(label));
     }
 }

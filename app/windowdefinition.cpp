@@ -28,6 +28,11 @@ const WindowDefinition &windowDefinition()
     return window;
 }
 
+QStringList sameMetricFaces()
+{
+    return {u"Liberation Serif"_s, u"Tinos"_s, u"Nimbus Roman"_s, u"Nimbus Roman No9 L"_s, u"TeX Gyre Termes"_s, u"Times"_s};
+}
+
 const std::vector<ControlDefinition> &windowedControls()
 {
     using enum ControlKind;

@@ -59,6 +59,10 @@ struct TimerDefinition
 
 const WindowDefinition &windowDefinition();
 
+// Faces with the window font's metrics, in the order to try them where the
+// font itself is missing.
+QStringList sameMetricFaces();
+
 // Front to back: where two controls overlap, the earlier one is drawn over
 // the later one.
 const std::vector<ControlDefinition> &windowedControls();

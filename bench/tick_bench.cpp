@@ -3,6 +3,7 @@
 // platform. Painting is not part of it; it happens later, in the event loop.
 
 #include "exerciseform.h"
+#include "shownwindow.h"
 
 #include <QTest>
 
@@ -30,14 +31,12 @@ void TickBench::tick_data()
 void TickBench::tick()
 {
     QFETCH(qint16, mode);
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    form.Option1[mode].setValue(true);
+    const auto form = shownWindow();
+    QVERIFY(form);
+    form->Option1[mode].setValue(true);
     QBENCHMARK
     {
-        form.Timer1_Timer();
+        form->Timer1_Timer();
     }
 }
 

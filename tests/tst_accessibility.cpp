@@ -2,31 +2,14 @@
 // how the keyboard alone works it.
 
 #include "contrast.h"
-#include "exerciseform.h"
+#include "shownwindow.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QListView>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-// The window after start-up, shown and active, as the user first meets it.
-std::unique_ptr<ExerciseForm> activeWindow()
-{
-    auto form = std::make_unique<ExerciseForm>();
-    form->Form_Load();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form->form.surface()))
-        return nullptr;
-    QApplication::setActiveWindow(form->form.surface());
-    return form;
-}
-
-} // namespace
 
 class TestAccessibility : public QObject
 {
@@ -40,8 +23,6 @@ private slots:
     void focusIsVisible();
     void hidingTheTargetKeepsTheFocus();
     void choiceSurvivesControlSpace();
-    void keysCloseTheWindow_data();
-    void keysCloseTheWindow();
 };
 
 // clang-format off
@@ -70,10 +51,9 @@ void TestAccessibility::everyControlHasAName()
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
 
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    const auto window = shownWindow();
+    QVERIFY(window);
+    ExerciseForm &form = *window;
     QWidget *widget = nullptr;
     if (array == "Picture1")
         widget = form.Picture1->widget();
@@ -97,7 +77,7 @@ void TestAccessibility::everyControlHasAName()
 
 void TestAccessibility::tabVisitsControlsInTabIndexOrder()
 {
-    const auto window = activeWindow();
+    const auto window = shownWindow();
     QVERIFY(window);
     ExerciseForm &form = *window;
     form.Text1[0].widget()->setFocus();
@@ -141,8 +121,7 @@ void TestAccessibility::focusIsVisible()
 {
     QFETCH(QString, control);
 
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    const auto window = activeWindow();
+    const auto window = shownWindow();
     QVERIFY(window);
     ExerciseForm &form = *window;
     QWidget *widget = control == "Text1(0)" ? form.Text1[0].widget()
@@ -171,7 +150,7 @@ void TestAccessibility::focusIsVisible()
 
 void TestAccessibility::hidingTheTargetKeepsTheFocus()
 {
-    const auto window = activeWindow();
+    const auto window = shownWindow();
     QVERIFY(window);
     ExerciseForm &form = *window;
     form.Option1[2].setValue(true); // traffic light: hidden at the first tick
@@ -193,7 +172,7 @@ void TestAccessibility::hidingTheTargetKeepsTheFocus()
 
 void TestAccessibility::choiceSurvivesControlSpace()
 {
-    const auto window = activeWindow();
+    const auto window = shownWindow();
     QVERIFY(window);
     ExerciseForm &form = *window;
     QWidget *list = form.List1[0].widget();
@@ -206,24 +185,6 @@ void TestAccessibility::choiceSurvivesControlSpace()
     QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(form.List1[0].ListIndex(), 1);
     QCOMPARE(form.Timer1.Interval(), 300);
-}
-
-void TestAccessibility::keysCloseTheWindow_data()
-{
-    QTest::addColumn<QKeyCombination>("keys");
-    QTest::newRow("Ctrl+Q") << QKeyCombination(Qt::ControlModifier, Qt::Key_Q);
-    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W);
-}
-
-void TestAccessibility::keysCloseTheWindow()
-{
-    QFETCH(QKeyCombination, keys);
-    const auto window = activeWindow();
-    QVERIFY(window);
-    ExerciseForm &form = *window;
-    form.Text1[0].widget()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), keys.key(), keys.keyboardModifiers());
-    QTRY_VERIFY(!form.form.surface()->isVisible());
 }
 
 QTEST_MAIN(TestAccessibility)

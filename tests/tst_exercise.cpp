@@ -1,6 +1,7 @@
 // The exercise tick, driven through the window a fixed number of times.
 
 #include "exerciseform.h"
+#include "shownwindow.h"
 
 #include <QEvent>
 #include <QTest>
@@ -253,16 +254,14 @@ void TestExercise::orderOfWritesShowsOnScreen()
     QFETCH(qint16, mode);
     QFETCH(QList<QRect>, geometries);
 
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    form.Option1[before].setValue(true);
-    form.Timer1_Timer();
-    form.Picture1->setLeft(0); // so that placing the target shows as a move
-    form.Option1[mode].setValue(true);
-    GeometryLog log(form.Picture1->widget());
-    form.Timer1_Timer();
+    const auto form = shownWindow();
+    QVERIFY(form);
+    form->Option1[before].setValue(true);
+    form->Timer1_Timer();
+    form->Picture1->setLeft(0); // so that placing the target shows as a move
+    form->Option1[mode].setValue(true);
+    GeometryLog log(form->Picture1->widget());
+    form->Timer1_Timer();
     QCOMPARE(log.geometries, geometries);
 }
 
@@ -344,14 +343,12 @@ void TestExercise::candleColourIsPainted()
     QFETCH(int, ticks);
     QFETCH(QColor, colour);
 
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    form.Option1[3].setValue(true);
+    const auto form = shownWindow();
+    QVERIFY(form);
+    form->Option1[3].setValue(true);
     for (int i = 0; i < ticks; ++i)
-        form.Timer1_Timer();
-    const QImage image = form.Picture1->widget()->grab().toImage();
+        form->Timer1_Timer();
+    const QImage image = form->Picture1->widget()->grab().toImage();
     QCOMPARE(image.pixelColor(image.rect().center()), colour);
 }
 

@@ -1,6 +1,7 @@
 // The exercise window as designed, its start-up and the user's commands.
 
 #include "exerciseform.h"
+#include "shownwindow.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -191,6 +192,9 @@ void TestExerciseForm::stackingFollowsTheTable()
         form.Option1[0].widget(),
         form.Text1[1].widget(),
         form.Text1[0].widget(),
+        // the labels, on the window's surface behind every control
+        form.Label1[1].widget(),
+        form.Label1[0].widget(),
     };
     QCOMPARE(backToFront, QList<QWidget *>(frontToBack.rbegin(), frontToBack.rend()));
 }
@@ -228,11 +232,11 @@ void TestExerciseForm::labels()
     const Label &period = form.Label1[1];
     QCOMPARE(QRectF(period.Left(), period.Top(), period.Width(), period.Height()), QRectF(3360, 1320, 1215, 300));
     QCOMPARE(period.Caption(), "Период");
-    QCOMPARE(period.BackColor(), 0x0080C0FFu);
+    QCOMPARE(period.BackColor(), std::optional<Colour>(0x0080C0FF));
     const Label &title = form.Label1[0];
     QCOMPARE(QRectF(title.Left(), title.Top(), title.Width(), title.Height()), QRectF(3960, 240, 2895, 300));
     QCOMPARE(title.Caption(), "Тренировка за очите");
-    QCOMPARE(title.BackColor(), 0x0080C0FFu);
+    QCOMPARE(title.BackColor(), std::optional<Colour>(0x0080C0FF));
 }
 
 void TestExerciseForm::window()
@@ -308,21 +312,19 @@ void TestExerciseForm::descriptionFollowedByReport()
 
 void TestExerciseForm::startAndStopOnlySwitchTheTimer()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    const auto form = shownWindow();
+    QVERIFY(form);
 
-    QTest::mouseClick(form.Command1[0].widget(), Qt::LeftButton);
-    QVERIFY(form.Timer1.Enabled());
-    QTest::mouseClick(form.Command1[1].widget(), Qt::LeftButton);
-    QVERIFY(!form.Timer1.Enabled());
-    QTest::mouseClick(form.Command1[1].widget(), Qt::LeftButton);
-    QVERIFY(!form.Timer1.Enabled());
-    QCOMPARE(form.Picture1->Left(), 0.0f);
-    QCOMPARE(form.Picture1->Top(), 2312.5f);
-    QCOMPARE(form.Mode, Variant(qint16(0)));
-    QCOMPARE(form.Timer1.Interval(), 200);
+    QTest::mouseClick(form->Command1[0].widget(), Qt::LeftButton);
+    QVERIFY(form->Timer1.Enabled());
+    QTest::mouseClick(form->Command1[1].widget(), Qt::LeftButton);
+    QVERIFY(!form->Timer1.Enabled());
+    QTest::mouseClick(form->Command1[1].widget(), Qt::LeftButton);
+    QVERIFY(!form->Timer1.Enabled());
+    QCOMPARE(form->Picture1->Left(), 0.0f);
+    QCOMPARE(form->Picture1->Top(), 2312.5f);
+    QCOMPARE(form->Mode, Variant(qint16(0)));
+    QCOMPARE(form->Timer1.Interval(), 200);
 }
 
 // clang-format off
@@ -347,45 +349,39 @@ void TestExerciseForm::periodEntries()
     QFETCH(int, entry);
     QFETCH(int, interval);
 
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    auto *view = static_cast<QListView *>(form.List1[0].widget());
-    const QModelIndex item = form.List1[0].items().index(entry);
+    const auto form = shownWindow();
+    QVERIFY(form);
+    auto *view = static_cast<QListView *>(form->List1[0].widget());
+    const QModelIndex item = form->List1[0].items().index(entry);
     view->scrollTo(item);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QCOMPARE(form.List1[0].ListIndex(), entry);
-    QCOMPARE(form.Timer1.Interval(), interval);
-    QVERIFY(!form.Timer1.Enabled());
+    QCOMPARE(form->List1[0].ListIndex(), entry);
+    QCOMPARE(form->Timer1.Interval(), interval);
+    QVERIFY(!form->Timer1.Enabled());
 }
 
 void TestExerciseForm::optionsSetMode()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    const auto form = shownWindow();
+    QVERIFY(form);
     for (qint16 i : std::initializer_list<qint16>{6, 3, 0, 5}) {
-        QTest::mouseClick(form.Option1[i].widget(), Qt::LeftButton);
-        QCOMPARE(form.Mode, Variant(i));
+        QTest::mouseClick(form->Option1[i].widget(), Qt::LeftButton);
+        QCOMPARE(form->Mode, Variant(i));
     }
-    QCOMPARE(form.Picture1->Left(), 0.0f);
-    QVERIFY(!form.Timer1.Enabled());
+    QCOMPARE(form->Picture1->Left(), 0.0f);
+    QVERIFY(!form->Timer1.Enabled());
 }
 
 void TestExerciseForm::targetPassesBehindListAndOverTextBox()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
+    const auto form = shownWindow();
+    QVERIFY(form);
     const QColor yellow(255, 255, 0);
 
     const float xs = 2957.5f;
-    form.Picture1->setLeft(xs);
-    form.Picture1->setTop(2312.5f);
-    QImage image = form.form.surface()->grab().toImage();
+    form->Picture1->setLeft(xs);
+    form->Picture1->setTop(2312.5f);
+    QImage image = form->form.surface()->grab().toImage();
     QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);               // its left part, in the open
     QVERIFY(pixel(image, 3360 + 60, 2312.5f + 250) != yellow);             // under the period list
     QCOMPARE(pixel(image, 2640 + 100, 720 + 180), QColor(0, 255, 0));      // the green button
@@ -394,22 +390,20 @@ void TestExerciseForm::targetPassesBehindListAndOverTextBox()
     QCOMPARE(pixel(image, 3360 + 20, 1320 + 20), QColor(255, 192, 128));   // the period label
     QCOMPARE(pixel(image, 3000, 3300), QColor(192, 192, 255));             // the window
 
-    form.Picture1->setTop(4625);
-    image = form.form.surface()->grab().toImage();
+    form->Picture1->setTop(4625);
+    image = form->form.surface()->grab().toImage();
     QCOMPARE(pixel(image, xs + 250, 4625 + 250), yellow); // over the description
 }
 
 void TestExerciseForm::descriptionCanBeSelectedAndCopied()
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.form.surface()));
-    QWidget *editor = form.Text1[0].widget();
+    const auto form = shownWindow();
+    QVERIFY(form);
+    QWidget *editor = form->Text1[0].widget();
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
-    QString expected = form.Text1[0].Text();
+    QString expected = form->Text1[0].Text();
     expected.replace("\r\n", "\n");
     QCOMPARE(QApplication::clipboard()->text(), expected);
     QTest::keyClick(editor, Qt::Key_X);

@@ -5,8 +5,8 @@
 // the scale, and captions that can be read and are not cut off.
 
 #include "contrast.h"
-#include "exerciseform.h"
 #include "program.h"
+#include "shownwindow.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -86,19 +86,16 @@ void TestLook::initTestCase()
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     QApplication::setPalette(darkDesktop());
     program::prepareApplication();
-    ExerciseForm probe;
-    probe.show();
-    QVERIFY(QTest::qWaitForWindowExposed(probe.form.surface()));
-    scale = probe.form.surface()->devicePixelRatioF();
+    const auto probe = shownWindow();
+    QVERIFY(probe);
+    scale = probe->form.surface()->devicePixelRatioF();
     qInfo("device pixels per pixel: %g", scale);
 }
 
 std::unique_ptr<ExerciseForm> TestLook::window(qint16 mode, int ticks)
 {
-    auto form = std::make_unique<ExerciseForm>();
-    form->Form_Load();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form->form.surface()))
+    auto form = shownWindow();
+    if (!form)
         return nullptr;
     form->Option1[mode].setValue(true);
     for (int i = 0; i < ticks; ++i)
@@ -235,7 +232,8 @@ void TestLook::captionsReadableAndWhole()
 {
     const auto form = window();
     QVERIFY(form);
-    // Inactive, as the offscreen window is, which a desktop may draw grey.
+    // Inactive, which a desktop may draw grey.
+    QApplication::setActiveWindow(nullptr);
     const QImage image = capture(*form);
     struct Caption
     {
@@ -261,8 +259,7 @@ void TestLook::captionsReadableAndWhole()
     }
     for (qint16 i : std::initializer_list<qint16>{0, 1}) {
         const Label &label = form->Label1[i];
-        const QRectF exact(QPointF(label.area().topLeft()) * scale, QSizeF(label.area().size()) * scale);
-        QRect box = exact.toAlignedRect().adjusted(1, 1, -1, -1);
+        QRect box = devicePixels(label.widget(), scale).adjusted(1, 1, -1, -1);
         // "Период" shows down to the list in front of it.
         const QRect list = devicePixels(form->List1[0].widget(), scale).adjusted(-1, -1, 1, 1);
         if (box.intersects(list))

@@ -6,7 +6,7 @@
 
 namespace ui {
 
-// A push button drawn in its own back colour on every style.
+// A push button whose face shows its back colour.
 class CommandButton : public WindowedControl
 {
 public:

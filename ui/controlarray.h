@@ -25,8 +25,8 @@ public:
     ControlArray &operator=(const ControlArray &) = delete;
 
     // An index used twice is a mistake in the window's definition: replacing
-    // the first control would free a widget that the tab order and the
-    // window's paint list still hold, so it is refused.
+    // the first control would free a widget that the tab order still holds,
+    // so it is refused.
     Control &add(qint16 index, std::unique_ptr<Control> control)
     {
         if (controls_.contains(index))

@@ -27,6 +27,15 @@ bool DevicePixels::exact() const
     return scale_ == std::floor(scale_);
 }
 
+QRect DevicePixels::toDevicePixels(const QRect &pixels) const
+{
+    // The same rounding as bounds(), so the widget's own rectangle is bounds().
+    auto edge = [this](int pixel, qreal offset) { return int(std::floor((pixel - offset) * scale_ + 1e-6)); };
+    const QRect exact(QPoint(edge(pixels.left(), offset_.x()), edge(pixels.top(), offset_.y())),
+        QPoint(edge(pixels.left() + pixels.width(), offset_.x()) - 1, edge(pixels.top() + pixels.height(), offset_.y()) - 1));
+    return exact & bounds_;
+}
+
 void DevicePixels::fill(QPainter &painter, const QRect &devicePixels, const QColor &colour) const
 {
     if (devicePixels.isEmpty())
@@ -35,6 +44,14 @@ void DevicePixels::fill(QPainter &painter, const QRect &devicePixels, const QCol
     // device pixels lie inside.
     const QRectF pixels(offset_ + QPointF(devicePixels.topLeft()) / scale_, QSizeF(devicePixels.size()) / scale_);
     painter.fillRect(pixels, colour);
+}
+
+void DevicePixels::outline(QPainter &painter, const QRect &r, int thickness, const QColor &colour) const
+{
+    fill(painter, QRect(r.left(), r.top(), r.width(), thickness), colour);
+    fill(painter, QRect(r.left(), r.top() + r.height() - thickness, r.width(), thickness), colour);
+    fill(painter, QRect(r.left(), r.top(), thickness, r.height()), colour);
+    fill(painter, QRect(r.left() + r.width() - thickness, r.top(), thickness, r.height()), colour);
 }
 
 void DevicePixels::sunkenPanel(QPainter &painter, const QRect &r, int lines, int thickness, const QColor &shade, const QColor &light) const

@@ -30,7 +30,13 @@ public:
     // painting bounds() paints the whole widget.
     bool exact() const;
 
+    // A rectangle given in the widget's pixels, in whole device pixels
+    // within bounds().
+    QRect toDevicePixels(const QRect &pixels) const;
+
     void fill(QPainter &painter, const QRect &devicePixels, const QColor &colour) const;
+    // A line of the given thickness just inside the rectangle's edges.
+    void outline(QPainter &painter, const QRect &devicePixels, int thickness, const QColor &colour) const;
 
     // A sunken panel of `lines` lines, each `thickness` device pixels: the
     // shade on the top and left, the light on the bottom and right, with

@@ -1,16 +1,26 @@
 #pragma once
 
-#include "look.h"
-
 #include <QEvent>
+#include <QFont>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace ui {
 
+// The largest size of the font, down to two thirds of its own, at which the
+// text fits the room: a wider face than designed shrinks a caption instead
+// of clipping it mid-word.
+QFont fittedFont(const QFont &font, const QString &text, const QSize &room);
+
+// Gives the widget the font it inherits, or a smaller size of it where the
+// caption would not fit its room at the inherited size.
+void fitCaption(QWidget &widget, const QString &text, const QSize &room);
+
 // A button whose caption is drawn at a smaller size of its font where the
-// inherited size would not fit the room the button gives it; refitted when
-// the caption, the size or the inherited font changes.
-template <typename Button>
+// inherited size would not fit the room the style gives it (Room); refitted
+// when the caption, the size or the inherited font changes.
+template <typename Button, QStyle::SubElement Room>
 class FittedCaption : public Button
 {
 public:
@@ -23,9 +33,6 @@ public:
     }
 
 protected:
-    // Where the caption is drawn, in pixels.
-    virtual QRect captionRoom() const = 0;
-
     void resizeEvent(QResizeEvent *event) override
     {
         Button::resizeEvent(event);
@@ -44,8 +51,11 @@ private:
     {
         // Until the button has its size there is no room to fit: trying
         // would load the font at every smaller size for nothing.
-        if (Button::testAttribute(Qt::WA_Resized))
-            ui::fitCaption(*this, Button::text(), captionRoom().size());
+        if (!Button::testAttribute(Qt::WA_Resized))
+            return;
+        QStyleOptionButton option;
+        Button::initStyleOption(&option);
+        ui::fitCaption(*this, Button::text(), Button::style()->subElementRect(Room, &option, this).size());
     }
 };
 

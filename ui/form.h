@@ -5,14 +5,10 @@
 #include <QWidget>
 
 #include <memory>
-#include <vector>
 
 namespace ui {
 
-class Label;
-
-// The window: a fixed client area in which the controls live and on whose
-// surface the labels are drawn.
+// The window: a fixed client area in which the controls and the labels live.
 class Form
 {
 public:
@@ -33,10 +29,6 @@ public:
     float Width() const;
     float Height() const;
 
-    // Drawn on the surface in the order added, behind every control, and
-    // named to screen readers.
-    void addLabel(const Label &label);
-
     // What a screen reader reads of the window besides its caption; a change
     // is announced.
     void setAccessibleDescription(const QString &description);
@@ -46,10 +38,8 @@ public:
 
     void show();
 
-    class Surface;
-
 private:
-    std::unique_ptr<Surface> surface_;
+    std::unique_ptr<QWidget> surface_;
 };
 
 } // namespace ui

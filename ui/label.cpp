@@ -1,48 +1,77 @@
 #include "label.h"
 
-#include "look.h"
-#include "twips.h"
+#include "fittedcaption.h"
 
-#include <QPainter>
+#include <QEvent>
+#include <QLabel>
+
+#include <algorithm>
 
 namespace ui {
 
-Label::Label(QWidget *surface)
-    : surface_(surface)
+class CaptionLabel : public QLabel
+{
+    Q_OBJECT
+    // A screen reader reads a heading label as a heading, not as a name.
+    Q_PROPERTY(bool heading MEMBER heading CONSTANT)
+
+public:
+    CaptionLabel(QWidget *surface, bool isHeading)
+        : QLabel(surface)
+        , heading(isHeading)
+    {
+        setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        setWordWrap(true);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        lower();
+    }
+
+    const bool heading;
+
+protected:
+    // Fitted once, when the window is laid out and about to show: only then
+    // are the controls in front of it all in place.
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish)
+            fitCaption(*this, text(), QSize(width(), shownHeight()));
+        return QLabel::event(event);
+    }
+
+private:
+    // Of its height, only the part above the first control in front of it
+    // shows.
+    int shownHeight() const
+    {
+        int shown = height();
+        for (const QObject *object : parentWidget()->children())
+            if (const auto *control = qobject_cast<const QWidget *>(object);
+                control && control != this && !qobject_cast<const QLabel *>(control) && !control->isHidden() && control->geometry().intersects(geometry()))
+                shown = std::min(shown, std::max(0, control->y() - y()));
+        return shown;
+    }
+};
+
+Label::Label(QWidget *surface, Role role)
+    : WindowedControl(new CaptionLabel(surface, role == Role::Heading))
 {
 }
 
-void Label::move(float left, float top, float width, float height)
+QString Label::Caption() const
 {
-    change([&] {
-        left_ = left;
-        top_ = top;
-        width_ = width;
-        height_ = height;
-    });
-}
-
-void Label::setBackColor(Colour colour)
-{
-    change([&] { backColor_ = colour; });
+    return static_cast<QLabel *>(widget())->text();
 }
 
 void Label::setCaption(const QString &caption)
 {
-    change([&] { caption_ = caption; });
+    static_cast<QLabel *>(widget())->setText(caption);
 }
 
-QRect Label::area() const
+void Label::setBuddy(QWidget *control)
 {
-    return QRect(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
-}
-
-void Label::paint(QPainter &painter, int shownHeight) const
-{
-    const QRect rect = area();
-    painter.fillRect(rect, toQColor(backColor_));
-    painter.setFont(fittedFont(painter.font(), caption_, QSize(rect.width(), shownHeight)));
-    painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption_);
+    static_cast<QLabel *>(widget())->setBuddy(control);
 }
 
 } // namespace ui
+
+#include "label.moc"

@@ -1,12 +1,9 @@
 #include "listbox.h"
 
-#include "fieldframe.h"
-#include "focusring.h"
 #include "runtimeerror.h"
 
 #include <QFocusEvent>
 #include <QListView>
-#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace ui {
@@ -43,24 +40,6 @@ protected:
     {
         QListView::focusOutEvent(event);
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    }
-
-    // The frame is painted here, the entries in the viewport.
-    bool event(QEvent *event) override
-    {
-        const bool handled = QListView::event(event);
-        if (event->type() == QEvent::Paint)
-            paintFieldFrame(*this);
-        return handled;
-    }
-
-    void paintEvent(QPaintEvent *event) override
-    {
-        QListView::paintEvent(event);
-        if (hasFocus() && currentIndex().isValid()) {
-            QPainter painter(viewport());
-            drawFocusRing(painter, visualRect(currentIndex()));
-        }
     }
 };
 

@@ -1,14 +1,11 @@
 #include "optionbutton.h"
 
 #include "fittedcaption.h"
-#include "focusring.h"
 #include "runtimeerror.h"
 
 #include <QKeyEvent>
-#include <QPainter>
 #include <QRadioButton>
 #include <QScopedValueRollback>
-#include <QStyleOptionButton>
 
 #include <algorithm>
 
@@ -18,7 +15,7 @@ namespace {
 // The options of a window are one group, as desktops expect of radio
 // buttons: Tab stops only at the chosen one, and the arrow keys move among
 // them top to bottom, wrapping at the ends, choosing as they go.
-class OptionWidget : public FittedCaption<QRadioButton>
+class OptionWidget : public FittedCaption<QRadioButton, QStyle::SE_RadioButtonContents>
 {
 public:
     explicit OptionWidget(QWidget *parent)
@@ -29,13 +26,6 @@ public:
     }
 
 protected:
-    QRect captionRoom() const override
-    {
-        QStyleOptionButton option;
-        QRadioButton::initStyleOption(&option);
-        return style()->subElementRect(QStyle::SE_RadioButtonContents, &option, this);
-    }
-
     void keyPressEvent(QKeyEvent *event) override
     {
         int step = 0;
@@ -54,23 +44,6 @@ protected:
         next->setFocus(Qt::TabFocusReason);
         next->click();
         event->accept();
-    }
-
-    void paintEvent(QPaintEvent *event) override
-    {
-        QRadioButton::paintEvent(event);
-        if (hasFocus()) {
-            QPainter painter(this);
-            drawFocusRing(painter, rect());
-        }
-    }
-
-    // The style's own focus mark is too faint on the orange; the ring above
-    // replaces it.
-    void initStyleOption(QStyleOptionButton *option) const override
-    {
-        QRadioButton::initStyleOption(option);
-        option->state &= ~QStyle::State_HasFocus;
     }
 
 private:

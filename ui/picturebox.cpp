@@ -1,17 +1,20 @@
 #include "picturebox.h"
 
 #include "devicepixels.h"
-#include "focusring.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QFrame>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 namespace ui {
-namespace {
 
 class TargetFrame : public QFrame
 {
+    Q_OBJECT
+    // Whether the box shows; a screen reader hears a hidden one as invisible.
+    Q_PROPERTY(bool shown READ shown)
+
 public:
     explicit TargetFrame(QWidget *parent)
         : QFrame(parent)
@@ -59,7 +62,10 @@ protected:
         if (hasFocus()) {
             // Inside the bevel while the target shows, on its place while it
             // is hidden.
-            drawFocusRing(painter, shown_ ? contentsRect() : rect());
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = shown_ ? contentsRect() : rect();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
     }
 
@@ -71,31 +77,7 @@ private:
     bool shown_ = true;
 };
 
-// A screen reader announces the box as a picture, not as a frame, and knows
-// when it is hidden.
-class TargetAccessible : public QAccessibleWidget
-{
-public:
-    explicit TargetAccessible(TargetFrame *frame)
-        : QAccessibleWidget(frame, QAccessible::Graphic)
-    {
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (!static_cast<TargetFrame *>(widget())->shown())
-            state.invisible = true;
-        return state;
-    }
-};
-
-QAccessibleInterface *targetAccessible(const QString &, QObject *object)
-{
-    if (auto *frame = dynamic_cast<TargetFrame *>(object))
-        return new TargetAccessible(frame);
-    return nullptr;
-}
+namespace {
 
 TargetFrame *frameOf(QWidget *widget)
 {
@@ -107,11 +89,6 @@ TargetFrame *frameOf(QWidget *widget)
 PictureBox::PictureBox(QWidget *parent)
     : WindowedControl(new TargetFrame(parent))
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(targetAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
 }
 
 bool PictureBox::Visible() const
@@ -136,3 +113,5 @@ void PictureBox::showBackColor(const QColor &colour)
 }
 
 } // namespace ui
+
+#include "picturebox.moc"

@@ -1,13 +1,20 @@
 #include "textbox.h"
 
-#include "fieldframe.h"
-#include "focusring.h"
-
-#include <QAccessibleWidget>
-#include <QPainter>
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 
 namespace ui {
+
+// The text's viewport, a class of its own so that a screen reader can be
+// told it is not a second focused object beside the text box.
+class TextViewport : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};
+
 namespace {
 
 // Lays out a text only when it is to be seen: start-up rewrites the
@@ -19,6 +26,9 @@ public:
     explicit LockedTextEdit(QWidget *parent)
         : QPlainTextEdit(parent)
     {
+        setViewport(new TextViewport);
+        // The text is measured on the viewport; the one replaced is gone.
+        document()->documentLayout()->setPaintDevice(viewport());
         setReadOnly(true);
         // Read-only alone allows only the mouse; the keyboard selects too
         // (Ctrl+A, Shift+arrows) and copies (Ctrl+C).
@@ -37,21 +47,6 @@ public:
     }
 
 protected:
-    // The frame is painted here, the text in the viewport. A caret alone is
-    // too small a sign of focus.
-    bool event(QEvent *event) override
-    {
-        const bool handled = QPlainTextEdit::event(event);
-        if (event->type() == QEvent::Paint) {
-            paintFieldFrame(*this);
-            if (hasFocus()) {
-                QPainter painter(this);
-                drawFocusRing(painter, rect());
-            }
-        }
-        return handled;
-    }
-
     void showEvent(QShowEvent *event) override
     {
         showPending();
@@ -73,39 +68,11 @@ private:
     QString pending_;
 };
 
-// The text's viewport passes its focus on to the text box, and Qt reports
-// both as focused; a screen reader must hear of one focused object.
-class ViewportAccessible : public QAccessibleWidget
-{
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.focused = false;
-        return state;
-    }
-};
-
-QAccessibleInterface *viewportAccessible(const QString &, QObject *object)
-{
-    auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && dynamic_cast<LockedTextEdit *>(widget->parentWidget()) && static_cast<LockedTextEdit *>(widget->parentWidget())->viewport() == widget)
-        return new ViewportAccessible(widget);
-    return nullptr;
-}
-
 } // namespace
 
 TextBox::TextBox(QWidget *parent)
     : WindowedControl(new LockedTextEdit(parent))
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(viewportAccessible);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
 }
 
 void TextBox::setText(const QString &text)
@@ -115,3 +82,5 @@ void TextBox::setText(const QString &text)
 }
 
 } // namespace ui
+
+#include "textbox.moc"

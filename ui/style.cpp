@@ -1,0 +1,155 @@
+#include "style.h"
+
+#include "devicepixels.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOption>
+
+namespace ui {
+namespace {
+
+// The widget a painter paints on: an item view paints its entries on its
+// viewport, not on the widget it names.
+const QWidget *paintedWidget(const QPainter *painter, const QWidget *widget)
+{
+    if (const auto *device = dynamic_cast<const QWidget *>(painter->device()))
+        return device;
+    return widget;
+}
+
+} // namespace
+
+DesignedStyle::DesignedStyle()
+    : QProxyStyle(QStringLiteral("Fusion"))
+{
+}
+
+void DesignedStyle::polish(QPalette &palette)
+{
+    palette = baseStyle()->standardPalette();
+    // A window that loses the focus keeps its black text: grey captions on
+    // the designed colours would fall below a readable contrast.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = static_cast<QPalette::ColorRole>(role);
+        palette.setBrush(QPalette::Inactive, colourRole, palette.brush(QPalette::Active, colourRole));
+    }
+}
+
+void DesignedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    if (element == PE_FrameFocusRect && paintedWidget(painter, widget)) {
+        drawFocusLine(option->rect, painter, paintedWidget(painter, widget));
+        return;
+    }
+    if (element == PE_Frame && widget) {
+        drawField(option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void DesignedStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    switch (element) {
+    case CE_PushButton:
+        if (widget) {
+            drawButton(option, painter, widget);
+            return;
+        }
+        break;
+    // Fusion marks a focused option faintly in its highlight colour; the
+    // focus line takes its place.
+    case CE_RadioButton:
+        if (option->state & State_HasFocus) {
+            drawWithFocusLine<QStyleOptionButton>(element, option, painter, widget);
+            return;
+        }
+        break;
+    default: break;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+QRect DesignedStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const
+{
+    // A button's caption has the room inside its bevel, and the focus line
+    // is drawn around that room.
+    if (element == SE_PushButtonContents || element == SE_PushButtonFocusRect)
+        return option->rect.adjusted(3, 3, -3, -3);
+    return QProxyStyle::subElementRect(element, option, widget);
+}
+
+template <typename Option>
+void DesignedStyle::drawWithFocusLine(ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    const auto *focused = qstyleoption_cast<const Option *>(option);
+    if (!focused) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    Option unfocused = *focused;
+    unfocused.state &= ~State_HasFocus;
+    QProxyStyle::drawControl(element, &unfocused, painter, widget);
+    drawPrimitive(PE_FrameFocusRect, option, painter, widget);
+}
+
+// A black line with a white one inside it, so one of the two stands out at
+// least 3:1 against any colour of the window, from the pale yellow of the
+// target to the dark red of the stop button.
+void DesignedStyle::drawFocusLine(const QRect &rect, QPainter *painter, const QWidget *widget) const
+{
+    const DevicePixels pixels(*widget);
+    const QRect outer = pixels.toDevicePixels(rect);
+    const int line = pixels.thickness(1);
+    pixels.outline(*painter, outer, line, Qt::black);
+    pixels.outline(*painter, outer.adjusted(line, line, -line, -line), line, Qt::white);
+}
+
+// A classic button: its face in the button colour, two rings of bevel in
+// the window's greys, raised or sunken, and the caption in the middle.
+void DesignedStyle::drawButton(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
+    const DevicePixels pixels(*widget);
+    const QPalette greys = QApplication::palette();
+    const int line = pixels.thickness(1);
+    const bool sunken = option->state & (State_Sunken | State_On);
+    pixels.fill(*painter, pixels.bounds().adjusted(2 * line, 2 * line, -2 * line, -2 * line), option->palette.color(QPalette::Button));
+    const DevicePixels::Ring raisedOuter{greys.color(QPalette::Light), greys.color(QPalette::Shadow)};
+    const DevicePixels::Ring raisedInner{greys.color(QPalette::Button), greys.color(QPalette::Dark)};
+    const DevicePixels::Ring sunkenOuter{greys.color(QPalette::Shadow), greys.color(QPalette::Light)};
+    const DevicePixels::Ring sunkenInner{greys.color(QPalette::Dark), greys.color(QPalette::Button)};
+    pixels.buttonBevel(*painter, pixels.bounds(), line, sunken ? sunkenOuter : raisedOuter, sunken ? sunkenInner : raisedInner);
+    const QRect room = subElementRect(SE_PushButtonContents, option, widget);
+    if (button)
+        drawItemText(painter, sunken ? room.translated(1, 1) : room, Qt::AlignCenter | Qt::TextShowMnemonic, option->palette,
+            option->state & State_Enabled, button->text, QPalette::ButtonText);
+    if (option->state & State_HasFocus)
+        drawFocusLine(room, painter, widget);
+}
+
+// The frame of a list or a text field, as Fusion draws it at scale 1: one
+// line of the window's colour, darkened, over the field's own colour, so no
+// gap opens between the frame and what it frames at any scale. A text field
+// shows the focus around itself; a list shows it on its current entry.
+void DesignedStyle::drawField(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    const DevicePixels pixels(*widget);
+    const QRect box = pixels.toDevicePixels(option->rect);
+    pixels.fill(*painter, box, option->palette.color(QPalette::Base));
+    pixels.outline(*painter, box, pixels.thickness(1), option->palette.color(QPalette::Window).darker(140).lighter(108));
+    if (option->state & State_HasFocus && !qobject_cast<const QAbstractItemView *>(widget))
+        drawFocusLine(option->rect, painter, widget);
+}
+
+void useDesignedLook()
+{
+    QApplication::setStyle(new DesignedStyle);
+    // An empty palette sets aside one set before: the application's palette
+    // is then the style's polished one.
+    QApplication::setPalette(QPalette());
+}
+
+} // namespace ui
