@@ -33,7 +33,7 @@ package: build-tests
 bench: build-tests
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/tick_bench
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/timer_bench
-	./$(BUILD_DIR)/bench/startup_bench ./$(BUILD_DIR)/eye-trainer ./$(BUILD_DIR)/bench/barewindow 21 3
+	scripts/x-session -- ./$(BUILD_DIR)/bench/startup_bench ./$(BUILD_DIR)/eye-trainer ./$(BUILD_DIR)/bench/barewindow 21 3
 	bench/instructions.sh ./$(BUILD_DIR)/eye-trainer ./$(BUILD_DIR)/bench/barewindow
 
 build: deps

@@ -4,16 +4,15 @@
 # after a click on the start button). Counts do not depend on what else the
 # machine does, so they settle what timings at this scale cannot.
 #   instructions.sh PROGRAM BARE_PROGRAM
+# It runs on an X server of its own (scripts/x-session).
 set -euo pipefail
+if [ -z "${EYETRAINER_X_SESSION:-}" ]; then
+    EYETRAINER_X_SESSION=1 exec "$(dirname "$0")/../scripts/x-session" -- "$0" "$@"
+fi
 programs=("$1" "$2")
 names=("eye-trainer" "bare Qt window")
 scratch=$(mktemp -d)
-exec 3> >(cat >"$scratch/display")
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 2>/dev/null &
-server=$!
-trap 'kill $server 2>/dev/null; rm -rf "$scratch"' EXIT
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$scratch/display")"
+trap 'rm -rf "$scratch"' EXIT
 
 total() { callgrind_annotate "$1" 2>/dev/null | awk '/PROGRAM TOTALS/ {gsub(",", "", $1); print $1}'; }
 

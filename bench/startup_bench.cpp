@@ -1,6 +1,7 @@
-// Start-up, memory and idle cost of the real program on its own Xvfb, next
-// to the bare window with the same controls, run alternately in one loop.
-//   startup_bench PROGRAM BARE_PROGRAM [RUNS [REPEATS]]
+// Start-up, memory and idle cost of the real program on an X server of its
+// own, next to the bare window with the same controls, run alternately in
+// one loop.
+//   scripts/x-session -- startup_bench PROGRAM BARE_PROGRAM [RUNS [REPEATS]]
 // RUNS (11) paired start-ups; REPEATS (3) paired CPU measurements. 0 skips.
 //
 // First frame: from the start of the process to the moment the yellow
@@ -26,8 +27,6 @@
 #include <vector>
 
 namespace {
-
-QString display;
 
 int ignoreXErrors(Display *, XErrorEvent *)
 {
@@ -80,7 +79,6 @@ public:
         : x_(x)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), display);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         process_.setProcessEnvironment(env);
         process_.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -134,9 +132,6 @@ public:
         Window child;
         XTranslateCoordinates(x_, window_, DefaultRootWindow(x_), 216, 60, &x, &y, &child);
         QProcess xdotool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DISPLAY"), display);
-        xdotool.setProcessEnvironment(env);
         xdotool.start(QStringLiteral("xdotool"), {"mousemove", QString::number(x), QString::number(y), "click", "1"});
         xdotool.waitForFinished();
     }
@@ -175,16 +170,10 @@ int main(int argc, char *argv[])
     const int runs = argc > 3 ? std::max(0, atoi(argv[3])) : 11;
     const int repeats = argc > 4 ? std::max(0, atoi(argv[4])) : 3;
 
-    QProcess server;
-    server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
-    if (!server.waitForReadyRead(10000)) {
-        std::fprintf(stderr, "startup_bench: Xvfb named no display\n");
-        return 1;
-    }
-    display = QLatin1Char(':') + QString::fromLatin1(server.readAllStandardOutput().trimmed());
-    Display *x = XOpenDisplay(display.toLocal8Bit().constData());
+    const QByteArray display = qgetenv("DISPLAY");
+    Display *x = XOpenDisplay(display.constData());
     if (!x) {
-        std::fprintf(stderr, "startup_bench: cannot open display %s\n", qPrintable(display));
+        std::fprintf(stderr, "startup_bench: cannot open display '%s'\n", display.constData());
         return 1;
     }
     XSetErrorHandler(ignoreXErrors);
@@ -192,7 +181,7 @@ int main(int argc, char *argv[])
     XSync(x, True);
 
     if (runs > 0)
-        std::printf("X server %s, %d paired runs, alternating\n", qPrintable(display), runs);
+        std::printf("X server %s, %d paired runs, alternating\n", display.constData(), runs);
     std::vector<StartSample> samples[2];
     for (int run = 0; run < runs; ++run) {
         for (int which : {run % 2, 1 - run % 2}) {
@@ -279,7 +268,5 @@ int main(int argc, char *argv[])
         std::printf("%-16s CPU per tick while running %.2f x\n", "ratio", perTick[0] / perTick[1]);
 
     XCloseDisplay(x);
-    server.terminate();
-    server.waitForFinished();
     return 0;
 }

@@ -53,14 +53,25 @@ function(eyetrainer_test_environment name)
 endfunction()
 
 # A Qt Test program registered with CTest.
-#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [TIMEOUT s])
+#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [X_SESSION [WINDOW_MANAGER]] [TIMEOUT s])
 # ONSCREEN leaves the platform alone, for a test that brings its own display.
+# X_SESSION runs the whole program on an X server of its own, under openbox
+# with WINDOW_MANAGER (scripts/x-session).
 function(eyetrainer_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "TIMEOUT" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN;X_SESSION;WINDOW_MANAGER" "TIMEOUT" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     eyetrainer_target_defaults(${name})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
-    add_test(NAME ${name} COMMAND ${name})
+    if(arg_X_SESSION)
+        set(session ${PROJECT_SOURCE_DIR}/scripts/x-session)
+        if(arg_WINDOW_MANAGER)
+            list(APPEND session --wm)
+        endif()
+        add_test(NAME ${name} COMMAND ${session} -- $<TARGET_FILE:${name}>)
+        set(arg_ONSCREEN ON)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
     if(arg_ONSCREEN)
         eyetrainer_test_environment(${name} ONSCREEN)
     else()

@@ -48,8 +48,6 @@ private:
 
 void TestEndToEnd::initTestCase()
 {
-    const QString server = session.startServer();
-    QVERIFY2(server.isEmpty(), qPrintable(server));
     const QString program = session.startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
     QVERIFY2(program.isEmpty(), qPrintable(program));
     QCOMPARE(session.windowGeometry().size(), QSize(461, 375));

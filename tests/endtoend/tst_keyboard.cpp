@@ -50,6 +50,8 @@ private slots:
     void enterAndSpacePressTheButtons();
     void arrowsChooseExercisesAndWrap();
     void hiddenTargetKeepsTheFocus();
+    void keysCloseTheWindow_data();
+    void keysCloseTheWindow();
 
 private:
     // Keys one at a time, as a person types them.
@@ -64,8 +66,6 @@ private:
 void TestKeyboard::init()
 {
     session = std::make_unique<XSession>();
-    const QString server = session->startServer(XSession::WindowManager::Openbox);
-    QVERIFY2(server.isEmpty(), qPrintable(server));
     const QString program = session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
     QVERIFY2(program.isEmpty(), qPrintable(program));
     // At rest after start-up, with the description focused, as designed.
@@ -156,6 +156,22 @@ void TestKeyboard::hiddenTargetKeepsTheFocus()
     const double period = medianInterval(changes);
     QVERIFY2(period >= 150 && period <= 260, qPrintable(QStringLiteral("median period %1 ms after End, 200 ms chosen: %2").arg(period).arg(describe(changes))));
     QVERIFY2(onlyAt(changes, {Place::Middle, Place::Hidden}), qPrintable(describe(changes)));
+}
+
+void TestKeyboard::keysCloseTheWindow_data()
+{
+    QTest::addColumn<QString>("press");
+
+    QTest::newRow("Ctrl+Q") << "ctrl+q";
+    QTest::newRow("Ctrl+W") << "ctrl+w";
+}
+
+void TestKeyboard::keysCloseTheWindow()
+{
+    QFETCH(QString, press);
+
+    keys(press);
+    QCOMPARE(session->waitForExit(5000), 0);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboard)

@@ -9,44 +9,9 @@ XSession::~XSession()
     stop();
 }
 
-QString XSession::startServer(WindowManager windowManager)
-{
-    // -displayfd 1: Xvfb picks a free display itself and prints its number
-    // once it accepts connections, so parallel runs never collide.
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "640x480x24", "-nolisten", "tcp"});
-    if (!server_.waitForStarted(5000))
-        return QStringLiteral("Xvfb did not start: %1").arg(server_.errorString());
-    const QDeadlineTimer deadline(10000);
-    QByteArray printed;
-    while (!printed.contains('\n') && !deadline.hasExpired()) {
-        server_.waitForReadyRead(100);
-        printed += server_.readAllStandardOutput();
-        if (server_.state() != QProcess::Running)
-            return QStringLiteral("Xvfb ended at once: %1").arg(QString::fromLocal8Bit(server_.readAllStandardError()));
-    }
-    if (!printed.contains('\n'))
-        return QStringLiteral("Xvfb named no display within 10 s");
-    display_ = QLatin1Char(':') + QString::fromLatin1(printed.trimmed());
-    if (windowManager == WindowManager::None)
-        return QString();
-
-    windowManager_.setProcessEnvironment(environment());
-    windowManager_.start(QStringLiteral("openbox"), {"--sm-disable"});
-    if (!windowManager_.waitForStarted(5000))
-        return QStringLiteral("openbox did not start: %1").arg(windowManager_.errorString());
-    // A window manager announces itself on the root window once it manages.
-    const QDeadlineTimer managing(10000);
-    while (!run(QStringLiteral("xprop"), {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains(QLatin1String("window id"))) {
-        if (managing.hasExpired() || windowManager_.state() != QProcess::Running)
-            return QStringLiteral("openbox did not take over the display");
-        QThread::msleep(50);
-    }
-    return QString();
-}
-
 QString XSession::startProgram(const QString &path, int timeoutMs)
 {
-    QProcessEnvironment env = environment();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -77,15 +42,21 @@ QString XSession::startProgram(const QString &path, int timeoutMs)
 
 void XSession::stop()
 {
-    for (QProcess *process : {&program_, &windowManager_, &server_}) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(3000)) {
-            process->kill();
-            process->waitForFinished(3000);
-        }
+    if (program_.state() == QProcess::NotRunning)
+        return;
+    program_.terminate();
+    if (!program_.waitForFinished(3000)) {
+        program_.kill();
+        program_.waitForFinished(3000);
     }
+    windowId_.clear();
+}
+
+int XSession::waitForExit(int timeoutMs)
+{
+    if (program_.state() != QProcess::NotRunning && !program_.waitForFinished(timeoutMs))
+        return -1;
+    return program_.exitStatus() == QProcess::NormalExit ? program_.exitCode() : -1;
 }
 
 void XSession::click(QPoint at)
@@ -104,7 +75,6 @@ void XSession::key(const QString &keys)
 QImage XSession::capture()
 {
     QProcess xwd;
-    xwd.setProcessEnvironment(environment());
     xwd.start(QStringLiteral("xwd"), {"-id", windowId_, "-silent"});
     if (!xwd.waitForFinished(5000))
         return QImage();
@@ -130,15 +100,7 @@ QImage XSession::capture()
 QString XSession::run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
-    process.setProcessEnvironment(environment());
     process.start(program, arguments);
     process.waitForFinished(5000);
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
-}
-
-QProcessEnvironment XSession::environment() const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("DISPLAY"), display_);
-    return env;
 }

@@ -7,9 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// A private X server (Xvfb, with or without a window manager) with the
-// program on it, driven by real X input events through xdotool and watched
-// through xwd.
+// The program on the X server that the test runs on (scripts/x-session
+// starts it, with a window manager where one matters), driven by real X
+// input events through xdotool and watched through xwd.
 class XSession
 {
 public:
@@ -18,14 +18,12 @@ public:
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
 
-    enum class WindowManager { None, Openbox };
-
-    // Starts Xvfb on a display it picks itself, and the window manager if
-    // asked; an empty text on success, otherwise what went wrong.
-    QString startServer(WindowManager windowManager = WindowManager::None);
     // Starts the program and waits for its window; an empty text on success.
     QString startProgram(const QString &path, int timeoutMs);
     void stop();
+    // The program's exit status once it has ended by itself, -1 if it runs
+    // on after the time given.
+    int waitForExit(int timeoutMs);
 
     // Window-relative pixels.
     void click(QPoint at);
@@ -36,12 +34,8 @@ public:
 
 private:
     QString run(const QString &program, const QStringList &arguments);
-    QProcessEnvironment environment() const;
 
-    QProcess server_;
-    QProcess windowManager_;
     QProcess program_;
-    QString display_;
     QString windowId_;
     QRect window_;
 };
