@@ -7,6 +7,7 @@
 #include "windowdefinition.h"
 
 #include <QApplication>
+#include <QFontInfo>
 
 #include <cstdlib>
 
@@ -20,7 +21,11 @@ void prepareApplication()
     ui::installAccessibility();
     // Where the designed face is missing, the faces with its metrics, so
     // captions keep their designed widths wherever one of them is installed.
-    QFont::insertSubstitutions(design::windowDefinition().fontFamily, design::sameMetricFaces());
+    // Where the system already maps the face to one of them, as fontconfig
+    // does, Qt is not told: it would look through each for every new font.
+    const QString designed = design::windowDefinition().fontFamily;
+    if (!design::sameMetricFaces().contains(QFontInfo(QFont(designed)).family()))
+        QFont::insertSubstitutions(designed, design::sameMetricFaces());
 }
 
 int run(ExerciseForm &window)

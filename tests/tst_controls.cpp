@@ -3,6 +3,7 @@
 // errors.
 
 #include "controlarray.h"
+#include "fittedcaption.h"
 #include "form.h"
 #include "label.h"
 #include "listbox.h"
@@ -12,6 +13,7 @@
 #include "textbox.h"
 #include "timer.h"
 
+#include <QFontMetrics>
 #include <QListView>
 #include <QPaintEvent>
 #include <QPlainTextEdit>
@@ -43,6 +45,8 @@ private slots:
     void negativeSizeIsRuntimeError_data();
     void negativeSizeIsRuntimeError();
     void writingALabelRepaintsIt();
+    void captionFitsItsRoom_data();
+    void captionFitsItsRoom();
     void listEntriesOutOfRangeReadEmpty();
     void secondStartDoesNotDelayNextTick();
     void intervalZeroRaisesNoEvents();
@@ -284,6 +288,54 @@ void TestControls::writingALabelRepaintsIt()
     label.move(150, 900, 1500, 300);
     QCOMPARE(label.widget()->geometry(), QRect(10, 60, 100, 20));
     label.widget()->removeEventFilter(&log);
+}
+
+// clang-format off
+void TestControls::captionFitsItsRoom_data()
+{
+    QTest::addColumn<int>("widthShort"); // pixels less than the caption takes at 12 points
+    QTest::addColumn<int>("heightShort"); // pixels less than the letters stand above the baseline
+    QTest::addColumn<qreal>("expected"); // points; 0: smaller than 12 and fitting
+
+    QTest::newRow("room to spare") << -10 << -10 << 12.0;
+    QTest::newRow("exactly its width") << 0 << 0 << 12.0;
+    QTest::newRow("a pixel too narrow") << 1 << 0 << 0.0;
+    QTest::newRow("a pixel too low") << 0 << 1 << 0.0;
+    QTest::newRow("far too narrow: two thirds") << 200 << 0 << 8.0;
+}
+// clang-format on
+
+void TestControls::captionFitsItsRoom()
+{
+    QFETCH(int, widthShort);
+    QFETCH(int, heightShort);
+    QFETCH(qreal, expected);
+
+    const QString caption = QStringLiteral("Срещу часовата");
+    QFont designed = form.surface()->font();
+    designed.setPointSizeF(12);
+    const QFontMetrics metrics(designed);
+    const QSize room(metrics.horizontalAdvance(caption) - widthShort, metrics.ascent() - heightShort);
+    const QFont fitted = fittedFont(designed, caption, room);
+    if (expected > 0) {
+        QCOMPARE(fitted.pointSizeF(), expected);
+    } else {
+        QVERIFY2(fitted.pointSizeF() < 12 && fitted.pointSizeF() >= 8, qPrintable(QString::number(fitted.pointSizeF())));
+        const QFontMetrics shrunk(fitted);
+        QVERIFY(shrunk.horizontalAdvance(caption) <= room.width() && shrunk.ascent() <= room.height());
+        // The largest that fits: half a point more would not.
+        QFont larger = fitted;
+        larger.setPointSizeF(fitted.pointSizeF() + 0.5);
+        const QFontMetrics over(larger);
+        QVERIFY(over.horizontalAdvance(caption) > room.width() || over.ascent() > room.height());
+    }
+
+    // A widget whose caption fits goes on inheriting its window's font.
+    form.setFont(designed);
+    QWidget widget(form.surface());
+    fitCaption(widget, caption, room);
+    QCOMPARE(widget.testAttribute(Qt::WA_SetFont), expected != 12);
+    QCOMPARE(widget.font().pointSizeF(), fitted.pointSizeF());
 }
 
 void TestControls::listEntriesOutOfRangeReadEmpty()
