@@ -16,8 +16,13 @@ ExerciseForm::ExerciseForm()
         describeExercise();
     });
     Command1.setClickHandler([this](qint16 index) {
+        const bool wasRunning = Timer1.Enabled();
         Command1_Click(index);
         describeExercise();
+        // Starting and stopping move no focus, so a screen reader would not
+        // tell of them; a new exercise or period it tells as the focus moves.
+        if (Timer1.Enabled() != wasRunning)
+            form.announce(exerciseState());
     });
     Timer1.setTimerHandler([this] { Timer1_Timer(); });
 }
@@ -56,12 +61,17 @@ void ExerciseForm::Option1_Click(qint16 Index)
     Mode = Index;
 }
 
-void ExerciseForm::describeExercise()
+QString ExerciseForm::exerciseState() const
 {
     const double mode = toNumber(Mode);
     const QString chosen = mode >= 0 && mode <= 6 ? Option1[qint16(mode)].Caption() : QString();
     const QString state = Timer1.Enabled() ? QStringLiteral("Упражнението върви") : QStringLiteral("Упражнението е спряно");
-    form.setAccessibleDescription(QStringLiteral("%1: %2, период %3 ms").arg(state, chosen).arg(Timer1.Interval()));
+    return QStringLiteral("%1: %2, период %3 ms").arg(state, chosen).arg(Timer1.Interval());
+}
+
+void ExerciseForm::describeExercise()
+{
+    form.setAccessibleDescription(exerciseState());
 }
 
 void ExerciseForm::Timer1_Timer()

@@ -28,7 +28,9 @@ public:
 
 private:
     void appendReportLine(const QString &line);
-    // Tells screen readers whether the exercise runs, which and how fast.
+    // Whether the exercise runs, which and how fast, as a screen reader
+    // tells it.
+    QString exerciseState() const;
     void describeExercise();
 
     // Acts on Picture1 with the hidden lists List1(1) to List1(3) as rings.

@@ -23,9 +23,10 @@ void prepareApplication()
     // captions keep their designed widths wherever one of them is installed.
     // Where the system already maps the face to one of them, as fontconfig
     // does, Qt is not told: it would look through each for every new font.
-    const QString designed = design::windowDefinition().fontFamily;
-    if (!design::sameMetricFaces().contains(QFontInfo(QFont(designed)).family()))
-        QFont::insertSubstitutions(designed, design::sameMetricFaces());
+    const design::WindowDefinition &window = design::windowDefinition();
+    const QFont designed(window.fontFamily, window.fontPointSize, window.fontWeight);
+    if (!design::sameMetricFaces().contains(QFontInfo(designed).family()))
+        QFont::insertSubstitutions(window.fontFamily, design::sameMetricFaces());
 }
 
 int run(ExerciseForm &window)

@@ -174,7 +174,9 @@ void TestExerciseForm::stackingFollowsTheTable()
 {
     ExerciseForm form;
     // Children are kept from the back to the front.
-    const QList<QWidget *> backToFront = form.form.surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QList<QWidget *> backToFront = form.form.surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    // What the window says to screen readers has no size, so no place.
+    backToFront.removeIf([](const QWidget *widget) { return widget->size().isEmpty(); });
     const QList<QWidget *> frontToBack{
         form.List1[3].widget(),
         form.List1[2].widget(),

@@ -1,5 +1,7 @@
 // The window as it is drawn, at the scale the test runs at (CTest runs it at
-// several) and under a dark colour scheme that the program must set aside:
+// several) and under a dark colour scheme that the program must set aside,
+// set before it starts, while it runs, or by a platform theme (CTest runs it
+// under Qt's GTK theme too):
 // the target square with an even border wherever it goes and whatever its
 // size, no gap between a frame and what it frames, bevels that grow with
 // the scale, and captions that can be read and are not cut off.
@@ -72,6 +74,7 @@ private slots:
     void targetIsSquareWithAnEvenBorder();
     void framesHaveNoGaps();
     void bevelsGrowWithTheScale();
+    void captionsReadableAndWhole_data();
     void captionsReadableAndWhole();
 
 private:
@@ -227,11 +230,26 @@ int inkWidth(const QString &text, const QFont &font, qreal scale, QColor backgro
 
 } // namespace
 
+void TestLook::captionsReadableAndWhole_data()
+{
+    QTest::addColumn<bool>("darkenedWhileShown");
+
+    QTest::newRow("as started") << false;
+    // As a desktop that switches to a dark scheme while the program runs.
+    QTest::newRow("dark palette while shown") << true;
+}
+
 // Each caption's darkest pixel against its background, and all of its ink.
 void TestLook::captionsReadableAndWhole()
 {
+    QFETCH(bool, darkenedWhileShown);
+
     const auto form = window();
     QVERIFY(form);
+    if (darkenedWhileShown) {
+        QApplication::setPalette(darkDesktop());
+        QCoreApplication::processEvents();
+    }
     // Inactive, which a desktop may draw grey.
     QApplication::setActiveWindow(nullptr);
     const QImage image = capture(*form);

@@ -93,6 +93,11 @@ public:
     }
 };
 
+QAccessibleInterface *announcementAccessible(QObject *object)
+{
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+}
+
 QAccessibleInterface *formAccessible(QObject *object)
 {
     return new FormAccessible(static_cast<QWidget *>(object));
@@ -124,6 +129,7 @@ struct Interface
 constexpr Interface interfaces[]{
     // class              the interface
     {"ui::FormWindow",    formAccessible},
+    {"ui::Announcement",  announcementAccessible},
     {"ui::TargetFrame",   targetAccessible},
     {"ui::TextViewport",  viewportAccessible},
     {"ui::CaptionLabel",  labelAccessible},

@@ -2,6 +2,7 @@
 
 #include "twips.h"
 
+#include <QAccessible>
 #include <QShortcut>
 
 namespace ui {
@@ -24,8 +25,26 @@ public:
     }
 };
 
+// A notification with no size of its own: it is heard, not seen. A class
+// of its own, so that a screen reader learns that it is a notification.
+class Announcement : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Announcement(QWidget *window)
+        : QWidget(window)
+    {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(0, 0, 0, 0);
+        hide();
+    }
+};
+
 Form::Form()
     : surface_(std::make_unique<FormWindow>())
+    , announcement_(new Announcement(surface_.get()))
 {
 }
 
@@ -75,6 +94,16 @@ void Form::setAccessibleDescription(const QString &description)
 {
     if (surface_->accessibleDescription() != description)
         surface_->setAccessibleDescription(description);
+}
+
+void Form::announce(const QString &text)
+{
+    if (!QAccessible::isActive())
+        return;
+    // A screen reader speaks a notification as it comes to show.
+    announcement_->hide();
+    announcement_->setAccessibleName(text);
+    announcement_->show();
 }
 
 QWidget *Form::surface() const

@@ -33,6 +33,11 @@ public:
     // is announced.
     void setAccessibleDescription(const QString &description);
 
+    // Has a screen reader say the text at once, for a change that moves no
+    // focus: a notification that appears in the window and stays until the
+    // next one. Nothing happens while no screen reader listens.
+    void announce(const QString &text);
+
     // The parent of every control.
     QWidget *surface() const;
 
@@ -40,6 +45,7 @@ public:
 
 private:
     std::unique_ptr<QWidget> surface_;
+    QWidget *announcement_;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include "runtimeerror.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QListView>
 #include <QScopedValueRollback>
@@ -34,6 +35,20 @@ protected:
         if (!chosen.isEmpty() && event->reason() != Qt::MouseFocusReason)
             selectionModel()->setCurrentIndex(chosen.first(), QItemSelectionModel::NoUpdate);
         QListView::focusInEvent(event);
+        // Qt tells a screen reader of the entry's focus before the list's,
+        // and the reader, left on the list, says no entry: the entry again,
+        // once the list's focus is told, so it is said with the list.
+        if (QAccessible::isActive())
+            QMetaObject::invokeMethod(this, &ListView::tellCurrentEntry, Qt::QueuedConnection);
+    }
+
+    void tellCurrentEntry()
+    {
+        if (!hasFocus() || !currentIndex().isValid())
+            return;
+        QAccessibleEvent entry(this, QAccessible::Focus);
+        entry.setChild(currentIndex().row());
+        QAccessible::updateAccessibility(&entry);
     }
 
     void focusOutEvent(QFocusEvent *event) override

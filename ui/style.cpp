@@ -26,15 +26,71 @@ DesignedStyle::DesignedStyle()
 {
 }
 
+// Qt's own light colours, as it shows Fusion where no desktop theme speaks:
+// black text on a light grey, white fields, the same for an inactive window
+// as for an active one, so captions never turn grey on the designed colours.
+// Written out here because the style's standard palette is the platform
+// theme's, dark where the desktop is dark.
+QPalette DesignedStyle::designedPalette()
+{
+    const QColor window(239, 239, 239);
+    const QColor dark = window.darker(150);
+    const QColor mid = window.darker(130);
+    const QColor shadow = dark.darker(135);
+    const QColor disabledText(190, 190, 190);
+    QColor placeholder(Qt::black);
+    placeholder.setAlpha(128);
+
+    QPalette palette(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+    // clang-format off
+    const struct { QPalette::ColorGroup group; QPalette::ColorRole role; QColor colour; } colours[]{
+        {QPalette::All,      QPalette::Midlight,        mid.lighter(110)},
+        {QPalette::All,      QPalette::Button,          window},
+        {QPalette::All,      QPalette::Shadow,          shadow},
+        {QPalette::All,      QPalette::HighlightedText, Qt::white},
+        {QPalette::All,      QPalette::Highlight,       QColor(48, 140, 198)},
+        {QPalette::All,      QPalette::PlaceholderText, placeholder},
+        {QPalette::Disabled, QPalette::Text,            disabledText},
+        {QPalette::Disabled, QPalette::WindowText,      disabledText},
+        {QPalette::Disabled, QPalette::ButtonText,      disabledText},
+        {QPalette::Disabled, QPalette::Base,            window},
+        {QPalette::Disabled, QPalette::Dark,            QColor(209, 209, 209).darker(110)},
+        {QPalette::Disabled, QPalette::Shadow,          shadow.lighter(150)},
+        {QPalette::Disabled, QPalette::Highlight,       QColor(145, 145, 145)},
+    };
+    // clang-format on
+    for (const auto &[group, role, colour] : colours)
+        palette.setBrush(group, role, colour);
+    // Every colour counts as set, so that a window passes all of them on.
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setBrush(group, QPalette::ColorRole(role), palette.brush(group, QPalette::ColorRole(role)));
+    return palette;
+}
+
 void DesignedStyle::polish(QPalette &palette)
 {
-    palette = baseStyle()->standardPalette();
-    // A window that loses the focus keeps its black text: grey captions on
-    // the designed colours would fall below a readable contrast.
+    palette = designedPalette();
+}
+
+void DesignedStyle::polish(QWidget *widget)
+{
+    QProxyStyle::polish(widget);
+    if (!widget->isWindow())
+        return;
+    // A platform theme gives labels, buttons, lists and text fields palettes
+    // of their own, and may apply them after start-up (Qt's GTK theme does).
+    // A window that sets every colour itself passes the designed ones down
+    // over those; the colours the window sets for itself stay.
+    QPalette palette = designedPalette();
+    const QPalette own = widget->palette();
     for (int role = 0; role < QPalette::NColorRoles; ++role) {
         const auto colourRole = static_cast<QPalette::ColorRole>(role);
-        palette.setBrush(QPalette::Inactive, colourRole, palette.brush(QPalette::Active, colourRole));
+        if (own.isBrushSet(QPalette::Active, colourRole))
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                palette.setBrush(group, colourRole, own.brush(group, colourRole));
     }
+    widget->setPalette(palette);
 }
 
 void DesignedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const

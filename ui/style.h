@@ -20,6 +20,7 @@ public:
     // application's palette is the designed one, the same for an inactive
     // window as for an active one.
     void polish(QPalette &palette) override;
+    void polish(QWidget *widget) override;
     using QProxyStyle::polish;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget = nullptr) const override;
@@ -27,6 +28,7 @@ public:
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override;
 
 private:
+    static QPalette designedPalette();
     void drawFocusLine(const QRect &rect, QPainter *painter, const QWidget *widget) const;
     template <typename Option>
     void drawWithFocusLine(ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const;

@@ -145,6 +145,8 @@ def main():
         run_loop_until(lambda: RUNNING in announced, 5)
         check(RUNNING in announced, "starting is announced", str(announced))
         check(frame.description == RUNNING, "the window tells that the exercise runs", frame.description)
+        notifications = [(c.name, "showing" in states(c)) for c in children(frame) if c.getRoleName() == "notification"]
+        check(notifications == [(RUNNING, True)], "a notification that shows tells that the exercise runs", str(notifications))
         press(buttons["Спри"])
         run_loop_until(lambda: STOPPED in announced, 5)
         check(STOPPED in announced, "stopping is announced", str(announced))

@@ -1,0 +1,178 @@
+#!/usr/bin/python3
+"""What the Orca screen reader says of the real program used by keys alone,
+on the X server, window manager and session bus this test runs on
+(scripts/x-session --wm --buses). Orca speaks through speech-dispatcher and
+espeak-ng to a silent audio driver, in Bulgarian, and writes what it says to
+its debug log, which the test reads.
+
+    tst_orca.py PROGRAM
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
+STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{")
+
+results = {"passed": 0, "failed": 0}
+
+
+def check(condition, what, detail=""):
+    if condition:
+        results["passed"] += 1
+        print(f"PASS   : {what}")
+    else:
+        results["failed"] += 1
+        print(f"FAIL!  : {what} {detail}")
+
+
+def private_home(root):
+    """A HOME whose speech goes nowhere: libao's null driver, no sound card."""
+    home = os.path.join(root, "home")
+    config = os.path.join(home, ".config", "speech-dispatcher")
+    os.makedirs(config)
+    with open(os.path.join(home, ".libao"), "w") as libao:
+        libao.write("default_driver=null\n")
+    with open(os.path.join(config, "speechd.conf"), "w") as speechd:
+        speechd.write('AudioOutputMethod "libao"\n'
+                      'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+                      'DefaultModule espeak-ng\n'
+                      'DefaultLanguage "bg"\n')
+    return home
+
+
+def bulgarian(env, root):
+    """A Bulgarian locale, made privately where the system has none."""
+    installed = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+    if "bg_BG.utf8" not in installed:
+        locales = os.path.join(root, "locales")
+        os.makedirs(locales)
+        subprocess.run(["localedef", "-i", "bg_BG", "-f", "UTF-8", os.path.join(locales, "bg_BG.UTF-8")],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        env["LOCPATH"] = locales
+    env.update(LANG="bg_BG.UTF-8", LANGUAGE="bg", LC_ALL="bg_BG.UTF-8")
+
+
+# Orca writes its debug log through Python's block buffer: what it said shows
+# in the file only kilobytes later. Line buffering, set for that one file as
+# Orca's Python starts, lets the test read it as it is said.
+LINE_BUFFERED_LOG = """
+import builtins
+_open = builtins.open
+def _open_log_line_buffered(file, mode="r", buffering=-1, *args, **kwargs):
+    if str(file).endswith("orca.log") and "w" in mode and "b" not in mode:
+        buffering = 1
+    return _open(file, mode, buffering, *args, **kwargs)
+builtins.open = _open_log_line_buffered
+"""
+
+
+class Speech:
+    """What Orca has said so far, line by line, from its debug log."""
+
+    def __init__(self, log):
+        self.log = log
+
+    def lines(self):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return [m.group(1) for m in map(SPOKEN.search, log) if m]
+        except FileNotFoundError:
+            return []
+
+    def wait_for(self, condition, timeout):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if condition(self.lines()):
+                return True
+            time.sleep(0.1)
+        return condition(self.lines())
+
+    def settle(self, quiet=1.5, timeout=10):
+        """Waits until Orca has said nothing new for a while; what it said."""
+        deadline = time.monotonic() + timeout
+        said = self.lines()
+        quiet_since = time.monotonic()
+        while time.monotonic() < deadline and time.monotonic() - quiet_since < quiet:
+            time.sleep(0.1)
+            now = self.lines()
+            if now != said:
+                said, quiet_since = now, time.monotonic()
+        return said
+
+
+def press(speech, key):
+    """Presses the key as a person would; what Orca says in answer."""
+    before = len(speech.lines())
+    subprocess.run(["xdotool", "key", key], check=True)
+    speech.wait_for(lambda said: len(said) > before, 10)
+    return speech.settle()[before:]
+
+
+def main():
+    program = sys.argv[1]
+    root = tempfile.mkdtemp(prefix="tst_orca.")
+    env = dict(os.environ, HOME=private_home(root))
+    env.pop("QT_QPA_PLATFORM", None)
+    env.pop("QT_SCALE_FACTOR", None)
+    bulgarian(env, root)
+    speech = Speech(os.path.join(root, "orca.log"))
+    startup = os.path.join(root, "startup")
+    os.makedirs(startup)
+    with open(os.path.join(startup, "sitecustomize.py"), "w") as customize:
+        customize.write(LINE_BUFFERED_LOG)
+    orca = subprocess.Popen(["orca", "--debug-file=" + speech.log], env=dict(env, PYTHONPATH=startup),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    app = None
+    try:
+        # Orca takes its time to start; it says so when it is ready.
+        check(speech.wait_for(lambda said: said, 120), "Orca starts and speaks")
+        speech.settle()
+        app = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+        check(speech.wait_for(lambda said: any("Биология" in s for s in said), 60), "Orca reads the window")
+        speech.settle()
+
+        press(speech, "Tab")  # the chosen exercise
+        press(speech, "Tab")  # "Започни"
+        said = press(speech, "Return")
+        check(sum(RUNNING in s for s in said) == 1, "starting is said once", str(said))
+
+        # Only ticks: the target moves, Orca stays silent.
+        quiet = len(speech.lines())
+        time.sleep(3)
+        check(speech.lines()[quiet:] == [], "nothing is said while the exercise only ticks", str(speech.lines()[quiet:]))
+
+        press(speech, "Tab")  # "Спри"
+        said = press(speech, "Return")
+        check(sum(STOPPED in s for s in said) == 1, "stopping is said once", str(said))
+
+        press(speech, "Tab")  # the target
+        said = press(speech, "Tab")  # the period list
+        check("200." in said, "the period list says its period as it takes the focus", str(said))
+
+        said = press(speech, "Down")
+        periods = [s for s in said if s.rstrip(".").isdigit()]
+        check(periods == ["300."], "a new period is said once", str(said))
+        check(not any("Упражнението" in s for s in said), "a new period is not announced besides", str(said))
+    except Exception as error:  # a failed step fails the test, it does not crash it
+        check(False, "driving the program under Orca", repr(error))
+    finally:
+        for process in (app, orca):
+            if process:
+                process.terminate()
+                try:
+                    process.wait(10)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        shutil.rmtree(root, ignore_errors=True)
+    print(f"Totals: {results['passed']} passed, {results['failed']} failed")
+    return 1 if results["failed"] or not results["passed"] else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
