@@ -33,39 +33,42 @@ DesignedStyle::DesignedStyle()
 // theme's, dark where the desktop is dark.
 QPalette DesignedStyle::designedPalette()
 {
-    const QColor window(239, 239, 239);
-    const QColor dark = window.darker(150);
-    const QColor mid = window.darker(130);
-    const QColor shadow = dark.darker(135);
-    const QColor disabledText(190, 190, 190);
-    QColor placeholder(Qt::black);
-    placeholder.setAlpha(128);
+    static const QPalette designed = [] {
+        const QColor window(239, 239, 239);
+        const QColor dark = window.darker(150);
+        const QColor mid = window.darker(130);
+        const QColor shadow = dark.darker(135);
+        const QColor disabledText(190, 190, 190);
+        QColor placeholder(Qt::black);
+        placeholder.setAlpha(128);
 
-    QPalette palette(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
-    // clang-format off
-    const struct { QPalette::ColorGroup group; QPalette::ColorRole role; QColor colour; } colours[]{
-        {QPalette::All,      QPalette::Midlight,        mid.lighter(110)},
-        {QPalette::All,      QPalette::Button,          window},
-        {QPalette::All,      QPalette::Shadow,          shadow},
-        {QPalette::All,      QPalette::HighlightedText, Qt::white},
-        {QPalette::All,      QPalette::Highlight,       QColor(48, 140, 198)},
-        {QPalette::All,      QPalette::PlaceholderText, placeholder},
-        {QPalette::Disabled, QPalette::Text,            disabledText},
-        {QPalette::Disabled, QPalette::WindowText,      disabledText},
-        {QPalette::Disabled, QPalette::ButtonText,      disabledText},
-        {QPalette::Disabled, QPalette::Base,            window},
-        {QPalette::Disabled, QPalette::Dark,            QColor(209, 209, 209).darker(110)},
-        {QPalette::Disabled, QPalette::Shadow,          shadow.lighter(150)},
-        {QPalette::Disabled, QPalette::Highlight,       QColor(145, 145, 145)},
-    };
-    // clang-format on
-    for (const auto &[group, role, colour] : colours)
-        palette.setBrush(group, role, colour);
-    // Every colour counts as set, so that a window passes all of them on.
-    for (int role = 0; role < QPalette::NColorRoles; ++role)
-        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            palette.setBrush(group, QPalette::ColorRole(role), palette.brush(group, QPalette::ColorRole(role)));
-    return palette;
+        QPalette palette(Qt::black, window, window.lighter(150), dark, mid, Qt::black, Qt::white);
+        // clang-format off
+        const struct { QPalette::ColorGroup group; QPalette::ColorRole role; QColor colour; } colours[]{
+            {QPalette::All,      QPalette::Midlight,        mid.lighter(110)},
+            {QPalette::All,      QPalette::Button,          window},
+            {QPalette::All,      QPalette::Shadow,          shadow},
+            {QPalette::All,      QPalette::HighlightedText, Qt::white},
+            {QPalette::All,      QPalette::Highlight,       QColor(48, 140, 198)},
+            {QPalette::All,      QPalette::PlaceholderText, placeholder},
+            {QPalette::Disabled, QPalette::Text,            disabledText},
+            {QPalette::Disabled, QPalette::WindowText,      disabledText},
+            {QPalette::Disabled, QPalette::ButtonText,      disabledText},
+            {QPalette::Disabled, QPalette::Base,            window},
+            {QPalette::Disabled, QPalette::Dark,            QColor(209, 209, 209).darker(110)},
+            {QPalette::Disabled, QPalette::Shadow,          shadow.lighter(150)},
+            {QPalette::Disabled, QPalette::Highlight,       QColor(145, 145, 145)},
+        };
+        // clang-format on
+        for (const auto &[group, role, colour] : colours)
+            palette.setBrush(group, role, colour);
+        // Every colour counts as set, so that a window passes all of them on.
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                palette.setBrush(group, QPalette::ColorRole(role), palette.brush(group, QPalette::ColorRole(role)));
+        return palette;
+    }();
+    return designed;
 }
 
 void DesignedStyle::polish(QPalette &palette)
@@ -169,7 +172,7 @@ void DesignedStyle::drawButton(const QStyleOption *option, QPainter *painter, co
 {
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);
     const DevicePixels pixels(*widget);
-    const QPalette greys = QApplication::palette();
+    const QPalette greys = designedPalette();
     const int line = pixels.thickness(1);
     const bool sunken = option->state & (State_Sunken | State_On);
     pixels.fill(*painter, pixels.bounds().adjusted(2 * line, 2 * line, -2 * line, -2 * line), option->palette.color(QPalette::Button));
