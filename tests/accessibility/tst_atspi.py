@@ -14,6 +14,8 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+from checks import check, totals
+
 CAPTION_END = "  Биология - упражнения за зрение"
 OPTIONS = ["Ляво-Дясно", "Горе-Долу", "Светофар", "Свещ-яркост", "Перспектива", "Срещу часовата", "По часовата"]
 EXPECTED_CHILDREN = sorted(
@@ -23,17 +25,6 @@ EXPECTED_CHILDREN = sorted(
 PERIODS = ["200", "300", "400", "500", "500", "700", "800", "900"]
 RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
 STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
-
-results = {"passed": 0, "failed": 0}
-
-
-def check(condition, what, detail=""):
-    if condition:
-        results["passed"] += 1
-        print(f"PASS   : {what}")
-    else:
-        results["failed"] += 1
-        print(f"FAIL!  : {what} {detail}")
 
 
 def states(accessible):
@@ -156,8 +147,7 @@ def main():
     finally:
         app_process.terminate()
         app_process.wait(5)
-    print(f"Totals: {results['passed']} passed, {results['failed']} failed")
-    return 1 if results["failed"] or not results["passed"] else 0
+    return totals()
 
 
 if __name__ == "__main__":

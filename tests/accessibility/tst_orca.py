@@ -15,20 +15,11 @@ import sys
 import tempfile
 import time
 
+from checks import check, totals
+
 RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
 STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{")
-
-results = {"passed": 0, "failed": 0}
-
-
-def check(condition, what, detail=""):
-    if condition:
-        results["passed"] += 1
-        print(f"PASS   : {what}")
-    else:
-        results["failed"] += 1
-        print(f"FAIL!  : {what} {detail}")
 
 
 def private_home(root):
@@ -170,8 +161,7 @@ def main():
                 except subprocess.TimeoutExpired:
                     process.kill()
         shutil.rmtree(root, ignore_errors=True)
-    print(f"Totals: {results['passed']} passed, {results['failed']} failed")
-    return 1 if results["failed"] or not results["passed"] else 0
+    return totals()
 
 
 if __name__ == "__main__":
