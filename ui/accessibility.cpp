@@ -87,10 +87,7 @@ public:
     {
     }
 
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Name ? static_cast<QLabel *>(widget())->text() : QAccessibleWidget::text(t);
-    }
+    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? static_cast<QLabel *>(widget())->text() : QAccessibleWidget::text(t); }
 };
 
 QAccessibleInterface *announcementAccessible(QObject *object)

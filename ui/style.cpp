@@ -183,8 +183,8 @@ void DesignedStyle::drawButton(const QStyleOption *option, QPainter *painter, co
     pixels.buttonBevel(*painter, pixels.bounds(), line, sunken ? sunkenOuter : raisedOuter, sunken ? sunkenInner : raisedInner);
     const QRect room = subElementRect(SE_PushButtonContents, option, widget);
     if (button)
-        drawItemText(painter, sunken ? room.translated(1, 1) : room, Qt::AlignCenter | Qt::TextShowMnemonic, option->palette,
-            option->state & State_Enabled, button->text, QPalette::ButtonText);
+        drawItemText(painter, sunken ? room.translated(1, 1) : room, Qt::AlignCenter | Qt::TextShowMnemonic, option->palette, option->state & State_Enabled,
+            button->text, QPalette::ButtonText);
     if (option->state & State_HasFocus)
         drawFocusLine(room, painter, widget);
 }
