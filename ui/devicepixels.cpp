@@ -1,5 +1,7 @@
 #include "devicepixels.h"
 
+#include "zoom.h"
+
 #include <QPainter>
 #include <QWidget>
 
@@ -19,7 +21,7 @@ DevicePixels::DevicePixels(const QWidget &widget)
 
 int DevicePixels::thickness(int pixels) const
 {
-    return std::max(1, int(std::round(pixels * scale_)));
+    return std::max(1, int(std::round(pixels * scale_ * Zoom::factor())));
 }
 
 bool DevicePixels::exact() const

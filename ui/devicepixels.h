@@ -24,7 +24,8 @@ public:
     qreal scale() const { return scale_; }
     // The widget in whole device pixels, from (0, 0).
     QRect bounds() const { return bounds_; }
-    // A line of the given pixels' thickness, in whole device pixels.
+    // A line of the given pixels' thickness at the designed size, zoomed,
+    // in whole device pixels.
     int thickness(int pixels) const;
     // True when every pixel of the widget is a whole device pixel, so
     // painting bounds() paints the whole widget.

@@ -3,7 +3,12 @@
 #include "twips.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ui {
 
@@ -24,6 +29,14 @@ public:
             connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     }
 };
+
+namespace {
+
+// clang-format off
+constexpr qreal ZoomSteps[]{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+// clang-format on
+
+} // namespace
 
 // A notification with no size of its own: it is heard, not seen. A class
 // of its own, so that a screen reader learns that it is a notification.
@@ -46,6 +59,21 @@ Form::Form()
     : surface_(std::make_unique<FormWindow>())
     , announcement_(new Announcement(surface_.get()))
 {
+    // The keys browsers and editors zoom with.
+    const struct
+    {
+        QKeySequence keys;
+        int steps;
+    } zoomKeys[]{
+        {QKeySequence::ZoomIn, 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+        {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), 1},
+        {QKeySequence::ZoomOut, -1},
+        {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)), -1},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+    };
+    for (const auto &[keys, steps] : zoomKeys)
+        QObject::connect(new QShortcut(keys, surface_.get()), &QShortcut::activated, surface_.get(), [this, steps = steps] { zoomBy(steps); });
 }
 
 Form::~Form() = default;
@@ -64,7 +92,15 @@ void Form::setBackColor(Colour colour)
 
 void Form::setFont(const QFont &font)
 {
-    surface_->setFont(font);
+    designedFont_ = font;
+    surface_->setFont(zoomedFont(Zoom::factor()));
+}
+
+QFont Form::zoomedFont(qreal factor) const
+{
+    QFont zoomed = designedFont_;
+    zoomed.setPointSizeF(designedFont_.pointSizeF() * factor);
+    return zoomed;
 }
 
 void Form::setIcon(const QIcon &icon)
@@ -74,7 +110,49 @@ void Form::setIcon(const QIcon &icon)
 
 void Form::setClientSize(float width, float height)
 {
+    clientWidth_ = width;
+    clientHeight_ = height;
     surface_->setFixedSize(toPixels(width), toPixels(height));
+}
+
+void Form::setZoom(qreal factor)
+{
+    if (factor == Zoom::factor())
+        return;
+    // The font first, then the places: a caption is fitted to its room
+    // again as the room changes, and by then it inherits the new font.
+    surface_->setFont(zoomedFont(factor));
+    Zoom::instance().setFactor(factor);
+    setClientSize(clientWidth_, clientHeight_);
+    // Frames, scroll bars and indicators take their zoomed sizes.
+    for (QWidget *widget : surface_->findChildren<QWidget *>()) {
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(widget, &styleChange);
+    }
+}
+
+// 0 steps: the designed size.
+void Form::zoomBy(int steps)
+{
+    const qreal *current = std::min_element(std::begin(ZoomSteps), std::end(ZoomSteps),
+        [](qreal a, qreal b) { return std::abs(a - Zoom::factor()) < std::abs(b - Zoom::factor()); });
+    const qreal *next = steps == 0 ? std::begin(ZoomSteps) : current + steps;
+    if (next < std::begin(ZoomSteps) || next >= std::end(ZoomSteps) || *next == Zoom::factor() || (steps > 0 && !fitsTheScreen(*next)))
+        return;
+    setZoom(*next);
+    announce(QStringLiteral("Мащаб %1 %").arg(qRound(*next * 100)));
+}
+
+// The window, its frame included, within the screen's room for windows.
+bool Form::fitsTheScreen(qreal factor) const
+{
+    const QScreen *screen = surface_->screen();
+    if (!screen)
+        return true;
+    const QSize frame = surface_->frameGeometry().size() - surface_->size();
+    const QSize needed = QSizeF(clientWidth_ / TwipsPerPixel * factor, clientHeight_ / TwipsPerPixel * factor).toSize() + frame;
+    const QSize room = screen->availableGeometry().size();
+    return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 // Before a window is first shown, X11 and the offscreen platform know no

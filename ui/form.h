@@ -38,14 +38,27 @@ public:
     // next one. Nothing happens while no screen reader listens.
     void announce(const QString &text);
 
+    // The user's zoom, a factor of the designed size. Ctrl+Plus (or Ctrl+=,
+    // Ctrl+keypad plus) takes the next larger step the screen has room for,
+    // Ctrl+Minus the next smaller, Ctrl+0 the designed size; a screen
+    // reader hears the new zoom. Every run starts at the designed size.
+    void setZoom(qreal factor);
+
     // The parent of every control.
     QWidget *surface() const;
 
     void show();
 
 private:
+    void zoomBy(int steps);
+    QFont zoomedFont(qreal factor) const;
+    bool fitsTheScreen(qreal factor) const;
+
     std::unique_ptr<QWidget> surface_;
     QWidget *announcement_;
+    float clientWidth_ = 0;
+    float clientHeight_ = 0;
+    QFont designedFont_;
 };
 
 } // namespace ui

@@ -29,16 +29,26 @@ public:
     const bool heading;
 
 protected:
-    // Fitted once, when the window is laid out and about to show: only then
-    // are the controls in front of it all in place.
+    // Fitted when the window is laid out and about to show, once the
+    // controls in front of it are all in place, and again when a zoom gives
+    // it another size.
     bool event(QEvent *event) override
     {
         if (event->type() == QEvent::Polish)
-            fitCaption(*this, text(), QSize(width(), shownHeight()));
+            fit();
         return QLabel::event(event);
     }
 
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        if (testAttribute(Qt::WA_WState_Polished))
+            fit();
+    }
+
 private:
+    void fit() { fitCaption(*this, text(), QSize(width(), shownHeight())); }
+
     // Of its height, only the part above the first control in front of it
     // shows.
     int shownHeight() const

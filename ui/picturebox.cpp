@@ -1,6 +1,7 @@
 #include "picturebox.h"
 
 #include "devicepixels.h"
+#include "zoom.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -64,7 +65,8 @@ protected:
             // is hidden.
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
-            focus.rect = shown_ ? contentsRect() : rect();
+            const int bevel = qRound(lineWidth() * Zoom::factor());
+            focus.rect = shown_ ? rect().adjusted(bevel, bevel, -bevel, -bevel) : rect();
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }
     }

@@ -1,6 +1,7 @@
 #include "style.h"
 
 #include "devicepixels.h"
+#include "zoom.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -135,9 +136,28 @@ QRect DesignedStyle::subElementRect(SubElement element, const QStyleOption *opti
 {
     // A button's caption has the room inside its bevel, and the focus line
     // is drawn around that room.
-    if (element == SE_PushButtonContents || element == SE_PushButtonFocusRect)
-        return option->rect.adjusted(3, 3, -3, -3);
+    if (element == SE_PushButtonContents || element == SE_PushButtonFocusRect) {
+        const int bevel = qRound(3 * Zoom::factor());
+        return option->rect.adjusted(bevel, bevel, -bevel, -bevel);
+    }
     return QProxyStyle::subElementRect(element, option, widget);
+}
+
+int DesignedStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
+{
+    const int designed = QProxyStyle::pixelMetric(metric, option, widget);
+    // What Fusion sizes in pixels grows with the zoom, as the text does.
+    switch (metric) {
+    case PM_ExclusiveIndicatorWidth:
+    case PM_ExclusiveIndicatorHeight:
+    case PM_RadioButtonLabelSpacing:
+    case PM_ScrollBarExtent:
+    case PM_ScrollBarSliderMin:
+    case PM_DefaultFrameWidth:
+    case PM_FocusFrameHMargin:
+    case PM_FocusFrameVMargin: return qRound(designed * Zoom::factor());
+    default: return designed;
+    }
 }
 
 template <typename Option>

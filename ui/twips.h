@@ -1,21 +1,24 @@
 #pragma once
 
+#include "zoom.h"
+
 #include <cmath>
 
 namespace ui {
 
 // All lengths of the program are twips. 15 twips make one device-independent
-// pixel on every screen; Qt's high-DPI scaling maps those to device pixels.
+// pixel on every screen at the designed size (the user's zoom makes a twip
+// take more); Qt's high-DPI scaling maps those pixels to device pixels.
 inline constexpr float TwipsPerPixel = 15.0f;
 
 inline int toPixels(float twips)
 {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+    return static_cast<int>(std::lround(twips / TwipsPerPixel * Zoom::factor()));
 }
 
 inline float toTwips(int pixels)
 {
-    return static_cast<float>(pixels) * TwipsPerPixel;
+    return static_cast<float>(static_cast<float>(pixels) * TwipsPerPixel / Zoom::factor());
 }
 
 } // namespace ui

@@ -8,6 +8,7 @@ namespace ui {
 WindowedControl::WindowedControl(QWidget *widget)
     : widget_(widget)
 {
+    QObject::connect(&Zoom::instance(), &Zoom::changed, widget, [this] { place(); });
 }
 
 WindowedControl::~WindowedControl()
