@@ -71,6 +71,7 @@ private slots:
 
     // start-up
     void stateAfterLoad();
+    void descriptionFollowedByReport_data();
     void descriptionFollowedByReport();
 
     // the user's commands
@@ -303,13 +304,28 @@ void TestExerciseForm::stateAfterLoad()
     QCOMPARE(form.Wis, qint16(5625));
 }
 
+void TestExerciseForm::descriptionFollowedByReport_data()
+{
+    QTest::addColumn<qreal>("zoom");
+
+    QTest::newRow("designed size") << 1.0;
+    // The report is in twips: the user's zoom changes no number in it.
+    QTest::newRow("zoom 125 %") << 1.25;
+    QTest::newRow("zoom 175 %") << 1.75;
+    QTest::newRow("zoom 300 %") << 3.0;
+}
+
 void TestExerciseForm::descriptionFollowedByReport()
 {
+    QFETCH(qreal, zoom);
+
     ExerciseForm form;
+    form.form.setZoom(zoom);
     QCOMPARE(form.Text1[0].Text().size(), 1195);
     form.Form_Load();
     QCOMPARE(form.Text1[0].Text(), Description + Report);
     QCOMPARE(form.Text1[1].Text().size(), 114);
+    QCOMPARE(QRectF(form.Picture1->Left(), form.Picture1->Top(), form.Picture1->Width(), form.Picture1->Height()), QRectF(0, 2312.5, 500, 500));
 }
 
 void TestExerciseForm::startAndStopOnlySwitchTheTimer()

@@ -74,9 +74,19 @@ Form::Form()
     };
     for (const auto &[keys, steps] : zoomKeys)
         QObject::connect(new QShortcut(keys, surface_.get()), &QShortcut::activated, surface_.get(), [this, steps = steps] { zoomBy(steps); });
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F11), surface_.get()), &QShortcut::activated, surface_.get(), [this] { toggleFullScreen(); });
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), surface_.get()), &QShortcut::activated, surface_.get(), [this] {
+        if (surface_->isFullScreen())
+            toggleFullScreen();
+    });
 }
 
-Form::~Form() = default;
+// The zoom belongs to the window and goes with it: a window made after it
+// starts at the designed size.
+Form::~Form()
+{
+    Zoom::instance().set(1);
+}
 
 void Form::setCaption(const QString &caption)
 {
@@ -117,13 +127,38 @@ void Form::setClientSize(float width, float height)
 
 void Form::setZoom(qreal factor)
 {
-    if (factor == Zoom::factor())
+    zoomTo(factor, QPoint(0, 0));
+    setClientSize(clientWidth_, clientHeight_);
+}
+
+void Form::toggleFullScreen()
+{
+    const QScreen *screen = surface_->screen();
+    if (surface_->isFullScreen() || !screen) {
+        surface_->showNormal();
+        setZoom(zoomBeforeFullScreen_);
+    } else {
+        zoomBeforeFullScreen_ = Zoom::factor();
+        const QSize whole = screen->geometry().size();
+        const QSizeF designed(clientWidth_ / TwipsPerPixel, clientHeight_ / TwipsPerPixel);
+        const qreal fitted = std::min(whole.width() / designed.width(), whole.height() / designed.height());
+        const QSize drawn = (designed * fitted).toSize();
+        surface_->setMinimumSize(0, 0);
+        surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        zoomTo(fitted, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
+        surface_->showFullScreen();
+    }
+    announce(QStringLiteral("Мащаб %1 %").arg(qRound(Zoom::factor() * 100)));
+}
+
+void Form::zoomTo(qreal factor, QPoint origin)
+{
+    if (factor == Zoom::factor() && origin == Zoom::origin())
         return;
     // The font first, then the places: a caption is fitted to its room
     // again as the room changes, and by then it inherits the new font.
     surface_->setFont(zoomedFont(factor));
-    Zoom::instance().setFactor(factor);
-    setClientSize(clientWidth_, clientHeight_);
+    Zoom::instance().set(factor, origin);
     // Frames, scroll bars and indicators take their zoomed sizes.
     for (QWidget *widget : surface_->findChildren<QWidget *>()) {
         QEvent styleChange(QEvent::StyleChange);
@@ -137,7 +172,8 @@ void Form::zoomBy(int steps)
     const qreal *current = std::min_element(std::begin(ZoomSteps), std::end(ZoomSteps),
         [](qreal a, qreal b) { return std::abs(a - Zoom::factor()) < std::abs(b - Zoom::factor()); });
     const qreal *next = steps == 0 ? std::begin(ZoomSteps) : current + steps;
-    if (next < std::begin(ZoomSteps) || next >= std::end(ZoomSteps) || *next == Zoom::factor() || (steps > 0 && !fitsTheScreen(*next)))
+    if (surface_->isFullScreen() || next < std::begin(ZoomSteps) || next >= std::end(ZoomSteps) || *next == Zoom::factor()
+        || (steps > 0 && !fitsTheScreen(*next)))
         return;
     setZoom(*next);
     announce(QStringLiteral("Мащаб %1 %").arg(qRound(*next * 100)));
@@ -155,17 +191,18 @@ bool Form::fitsTheScreen(qreal factor) const
     return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
-// Before a window is first shown, X11 and the offscreen platform know no
-// frame yet: the frame geometry is the client geometry. The outer size then
-// equals the client size, and the program works with that.
+// The client area as designed, whatever the zoom, and the frame and caption
+// bar as the platform draws them. Before a window is first shown, X11 and
+// the offscreen platform know no frame yet: the outer size then equals the
+// client size, and the program works with that.
 float Form::Width() const
 {
-    return toTwips(surface_->frameGeometry().width());
+    return clientWidth_ + float(surface_->frameGeometry().width() - surface_->width()) * TwipsPerPixel;
 }
 
 float Form::Height() const
 {
-    return toTwips(surface_->frameGeometry().height());
+    return clientHeight_ + float(surface_->frameGeometry().height() - surface_->height()) * TwipsPerPixel;
 }
 
 void Form::setAccessibleDescription(const QString &description)

@@ -44,6 +44,11 @@ public:
     // reader hears the new zoom. Every run starts at the designed size.
     void setZoom(qreal factor);
 
+    // F11: the designed window over the whole screen, at the largest zoom
+    // that fits it and centred on the window's colour; F11 or Escape goes
+    // back to the zoom before.
+    void toggleFullScreen();
+
     // The parent of every control.
     QWidget *surface() const;
 
@@ -51,6 +56,7 @@ public:
 
 private:
     void zoomBy(int steps);
+    void zoomTo(qreal factor, QPoint origin);
     QFont zoomedFont(qreal factor) const;
     bool fitsTheScreen(qreal factor) const;
 
@@ -59,6 +65,7 @@ private:
     float clientWidth_ = 0;
     float clientHeight_ = 0;
     QFont designedFont_;
+    qreal zoomBeforeFullScreen_ = 1;
 };
 
 } // namespace ui

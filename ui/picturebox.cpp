@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+
 namespace ui {
 
 class TargetFrame : public QFrame
@@ -56,7 +58,8 @@ protected:
         QPainter painter(this);
         if (shown_) {
             const QRect box = pixels.bounds();
-            const int line = pixels.thickness(1);
+            // The smallest perspective box keeps some colour inside its bevel.
+            const int line = std::max(1, std::min(pixels.thickness(1), (std::min(box.width(), box.height()) - 1) / 4));
             pixels.fill(painter, box.adjusted(2 * line, 2 * line, -2 * line, -2 * line), palette().color(QPalette::Window));
             pixels.sunkenPanel(painter, box, 2, line, palette().color(QPalette::Dark), palette().color(QPalette::Light));
         }

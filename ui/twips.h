@@ -16,9 +16,4 @@ inline int toPixels(float twips)
     return static_cast<int>(std::lround(twips / TwipsPerPixel * Zoom::factor()));
 }
 
-inline float toTwips(int pixels)
-{
-    return static_cast<float>(static_cast<float>(pixels) * TwipsPerPixel / Zoom::factor());
-}
-
 } // namespace ui

@@ -99,7 +99,7 @@ void WindowedControl::place()
     // Place and size are rounded each on its own, so a control keeps its
     // size in pixels wherever it moves, and Qt can shift its pixels instead
     // of painting it anew.
-    const QRect pixels(toPixels(left_), toPixels(top_), toPixels(width_), toPixels(height_));
+    const QRect pixels(Zoom::origin() + QPoint(toPixels(left_), toPixels(top_)), QSize(toPixels(width_), toPixels(height_)));
     // Qt recomputes the window's opaque regions on every geometry write, even
     // one that changes nothing, and the tick writes the same size each time.
     if (pixels != widget_->geometry())

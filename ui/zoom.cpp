@@ -8,11 +8,12 @@ Zoom &Zoom::instance()
     return zoom;
 }
 
-void Zoom::setFactor(qreal factor)
+void Zoom::set(qreal factor, QPoint origin)
 {
-    if (factor == factor_)
+    if (factor == factor_ && origin == origin_)
         return;
     factor_ = factor;
+    origin_ = origin;
     emit changed();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 namespace ui {
 
@@ -15,13 +16,17 @@ class Zoom : public QObject
 public:
     static Zoom &instance();
     static qreal factor() { return factor_; }
-    void setFactor(qreal factor);
+    // Where twip (0, 0) lies in the window, in pixels: its corner, but for
+    // a window drawn centred on a larger one (full screen).
+    static QPoint origin() { return origin_; }
+    void set(qreal factor, QPoint origin = QPoint(0, 0));
 
 signals:
     void changed();
 
 private:
     static inline qreal factor_ = 1;
+    static inline QPoint origin_;
 };
 
 } // namespace ui
