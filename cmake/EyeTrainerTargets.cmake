@@ -53,12 +53,12 @@ function(eyetrainer_test_environment name)
 endfunction()
 
 # A Qt Test program registered with CTest.
-#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [X_SESSION [WINDOW_MANAGER]] [TIMEOUT s])
+#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [X_SESSION [WINDOW_MANAGER] [SCREEN WxH]] [TIMEOUT s])
 # ONSCREEN leaves the platform alone, for a test that brings its own display.
 # X_SESSION runs the whole program on an X server of its own, under openbox
-# with WINDOW_MANAGER (scripts/x-session).
+# with WINDOW_MANAGER, on a screen of SCREEN pixels (scripts/x-session).
 function(eyetrainer_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN;X_SESSION;WINDOW_MANAGER" "TIMEOUT" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN;X_SESSION;WINDOW_MANAGER" "TIMEOUT;SCREEN" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     eyetrainer_target_defaults(${name})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
@@ -66,6 +66,9 @@ function(eyetrainer_add_test name)
         set(session ${PROJECT_SOURCE_DIR}/scripts/x-session)
         if(arg_WINDOW_MANAGER)
             list(APPEND session --wm)
+        endif()
+        if(arg_SCREEN)
+            list(APPEND session --screen ${arg_SCREEN})
         endif()
         add_test(NAME ${name} COMMAND ${session} -- $<TARGET_FILE:${name}>)
         set(arg_ONSCREEN ON)

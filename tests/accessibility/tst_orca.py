@@ -150,6 +150,11 @@ def main():
         periods = [s for s in said if s.rstrip(".").isdigit()]
         check(periods == ["300."], "a new period is said once", str(said))
         check(not any("Упражнението" in s for s in said), "a new period is not announced besides", str(said))
+
+        said = press(speech, "ctrl+plus")
+        check(sum("Мащаб 125 %" in s for s in said) == 1, "a new zoom is said once", str(said))
+        said = press(speech, "ctrl+0")
+        check(sum("Мащаб 100 %" in s for s in said) == 1, "the designed size is said once", str(said))
     except Exception as error:  # a failed step fails the test, it does not crash it
         check(False, "driving the program under Orca", repr(error))
     finally:

@@ -4,8 +4,11 @@
 #include "targetwatch.h"
 #include "xsession.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <QThread>
+
+#include <set>
 
 #include <memory>
 #include <vector>
@@ -52,6 +55,7 @@ private slots:
     void hiddenTargetKeepsTheFocus();
     void keysCloseTheWindow_data();
     void keysCloseTheWindow();
+    void zoomKeysAndFullScreen();
 
 private:
     // Keys one at a time, as a person types them.
@@ -172,6 +176,54 @@ void TestKeyboard::keysCloseTheWindow()
 
     keys(press);
     QCOMPARE(session->waitForExit(5000), 0);
+}
+
+namespace {
+
+// The leftmost column that shows the target's yellow, -1 where none does.
+int yellowLeft(const QImage &image)
+{
+    int left = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < (left < 0 ? image.width() : left); ++x)
+            if ((row[x] & 0xFFFFFF) == 0xFFFF00) {
+                left = x;
+                break;
+            }
+    }
+    return left;
+}
+
+} // namespace
+
+// On a 1280 x 1024 screen (x-session --screen).
+void TestKeyboard::zoomKeysAndFullScreen()
+{
+    const QImage designed = session->capture();
+    keys(QStringLiteral("ctrl+plus ctrl+plus ctrl+plus ctrl+plus")); // 125, 150, 175, 200 %
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(922, 750), 3000);
+    keys(QStringLiteral("ctrl+0"));
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(461, 375), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(session->capture() == designed, 3000);
+
+    keys(QStringLiteral("F11"));
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(1280, 1024), 3000);
+    keys(QStringLiteral("Tab Tab Return")); // "Ляво-Дясно" runs
+    std::set<int> lefts;
+    QElapsedTimer watching;
+    watching.start();
+    while (lefts.size() < 2 && watching.elapsed() < 3000)
+        if (const int left = yellowLeft(session->capture()); left >= 0)
+            lefts.insert(left);
+    QCOMPARE(lefts.size(), std::size_t(2));
+    // From XL to XD, 6365 twips, at the largest zoom the screen holds.
+    const double fitted = std::min(1280.0 / 461, 1024.0 / 375);
+    const double jump = *lefts.rbegin() - *lefts.begin();
+    QVERIFY2(std::abs(jump - 6365.0 / 15 * fitted) <= 2, qPrintable(QStringLiteral("jump %1 px at zoom %2").arg(jump).arg(fitted)));
+
+    keys(QStringLiteral("Escape"));
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(461, 375), 3000);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboard)

@@ -29,6 +29,17 @@ QString XSession::startProgram(const QString &path, int timeoutMs)
         if (windowId_.isEmpty())
             QThread::msleep(100);
     }
+    window_ = geometryNow();
+    return QString();
+}
+
+QSize XSession::windowSize()
+{
+    return geometryNow().size();
+}
+
+QRect XSession::geometryNow()
+{
     const QStringList shell = run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", windowId_}).split('\n');
     auto value = [&shell](const char *name) {
         for (const QString &line : shell)
@@ -36,8 +47,7 @@ QString XSession::startProgram(const QString &path, int timeoutMs)
                 return line.section('=', 1).toInt();
         return -1;
     };
-    window_ = QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-    return QString();
+    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
 }
 
 void XSession::stop()

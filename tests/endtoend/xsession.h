@@ -31,9 +31,12 @@ public:
     QImage capture();
 
     QRect windowGeometry() const { return window_; }
+    // The window's size now, as the X server has it.
+    QSize windowSize();
 
 private:
     QString run(const QString &program, const QStringList &arguments);
+    QRect geometryNow();
 
     QProcess program_;
     QString windowId_;
