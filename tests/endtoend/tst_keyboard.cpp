@@ -203,6 +203,9 @@ void TestKeyboard::zoomKeysAndFullScreen()
     const QImage designed = session->capture();
     keys(QStringLiteral("ctrl+plus ctrl+plus ctrl+plus ctrl+plus")); // 125, 150, 175, 200 %
     QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(922, 750), 3000);
+    // 250 %, and no further: 300 % would not fit the screen.
+    keys(QStringLiteral("ctrl+plus ctrl+plus ctrl+plus"));
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(1153, 938), 3000);
     keys(QStringLiteral("ctrl+0"));
     QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(461, 375), 3000);
     QTRY_VERIFY_WITH_TIMEOUT(session->capture() == designed, 3000);
