@@ -1,10 +1,10 @@
-// The window as it is drawn, at the scale the test runs at (CTest runs it at
-// several) and under a dark colour scheme that the program must set aside,
-// set before it starts, while it runs, or by a platform theme (CTest runs it
-// under Qt's GTK theme too):
-// the target square with an even border wherever it goes and whatever its
-// size, no gap between a frame and what it frames, bevels that grow with
-// the scale, and captions that can be read and are not cut off.
+// The window as it is drawn, at the scale and the zoom the test runs at
+// (CTest runs it at several), under a dark colour scheme that the program
+// must set aside, set before it starts, while it runs, or by a platform
+// theme (CTest runs it under Qt's GTK theme too): the target square with an
+// even border wherever it goes and whatever its size, no gap between a
+// frame and what it frames, bevels that grow with the scale and the zoom,
+// and captions that can be read and are not cut off.
 
 #include "contrast.h"
 #include "program.h"
