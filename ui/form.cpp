@@ -169,14 +169,16 @@ void Form::zoomTo(qreal factor, QPoint origin)
 // 0 steps: the designed size.
 void Form::zoomBy(int steps)
 {
-    const qreal *current = std::min_element(std::begin(ZoomSteps), std::end(ZoomSteps),
-        [](qreal a, qreal b) { return std::abs(a - Zoom::factor()) < std::abs(b - Zoom::factor()); });
-    const qreal *next = steps == 0 ? std::begin(ZoomSteps) : current + steps;
-    if (surface_->isFullScreen() || next < std::begin(ZoomSteps) || next >= std::end(ZoomSteps) || *next == Zoom::factor()
-        || (steps > 0 && !fitsTheScreen(*next)))
+    const auto nearer = [](qreal a, qreal b) { return std::abs(a - Zoom::factor()) < std::abs(b - Zoom::factor()); };
+    const auto current = std::min_element(std::begin(ZoomSteps), std::end(ZoomSteps), nearer) - std::begin(ZoomSteps);
+    const auto next = steps == 0 ? 0 : current + steps;
+    if (surface_->isFullScreen() || next < 0 || next >= std::ssize(ZoomSteps))
         return;
-    setZoom(*next);
-    announce(QStringLiteral("Мащаб %1 %").arg(qRound(*next * 100)));
+    const qreal factor = ZoomSteps[next];
+    if (factor == Zoom::factor() || (steps > 0 && !fitsTheScreen(factor)))
+        return;
+    setZoom(factor);
+    announce(QStringLiteral("Мащаб %1 %").arg(qRound(factor * 100)));
 }
 
 // The window, its frame included, within the screen's room for windows.
