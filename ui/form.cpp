@@ -30,14 +30,6 @@ public:
     }
 };
 
-namespace {
-
-// clang-format off
-constexpr qreal ZoomSteps[]{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
-// clang-format on
-
-} // namespace
-
 // A notification with no size of its own: it is heard, not seen. A class
 // of its own, so that a screen reader learns that it is a notification.
 class Announcement : public QWidget
@@ -165,6 +157,13 @@ void Form::zoomTo(qreal factor, QPoint origin)
         QCoreApplication::sendEvent(widget, &styleChange);
     }
 }
+
+namespace {
+
+// The zooms the keys step through, in parts of the designed size.
+constexpr qreal ZoomSteps[]{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
+
+} // namespace
 
 // 0 steps: the designed size.
 void Form::zoomBy(int steps)
