@@ -1,5 +1,7 @@
 #include "textbox.h"
 
+#include "zoom.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 
@@ -47,6 +49,14 @@ public:
     }
 
 protected:
+    // The text keeps its designed distance from the frame at every zoom.
+    void changeEvent(QEvent *event) override
+    {
+        QPlainTextEdit::changeEvent(event);
+        if (event->type() == QEvent::StyleChange)
+            document()->setDocumentMargin(DesignedMargin * Zoom::factor());
+    }
+
     void showEvent(QShowEvent *event) override
     {
         showPending();
@@ -64,6 +74,8 @@ private:
         setPlainText(shown);
         pending_ = QString();
     }
+
+    static constexpr qreal DesignedMargin = 4; // Qt's own, in pixels
 
     QString pending_;
 };
