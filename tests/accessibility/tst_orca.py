@@ -117,12 +117,18 @@ def main():
     os.makedirs(startup)
     with open(os.path.join(startup, "sitecustomize.py"), "w") as customize:
         customize.write(LINE_BUFFERED_LOG)
+    orca_output = open(os.path.join(root, "orca.out"), "w")
     orca = subprocess.Popen(["orca", "--debug-file=" + speech.log], env=dict(env, PYTHONPATH=startup),
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                            stdout=orca_output, stderr=subprocess.STDOUT)
     app = None
     try:
-        # Orca takes its time to start; it says so when it is ready.
-        check(speech.wait_for(lambda said: said, 120), "Orca starts and speaks")
+        # Orca takes its time to start; it says so when it is ready. It ends
+        # at once where another Orca runs for the same user.
+        started = speech.wait_for(lambda said: said or orca.poll() is not None, 120) and orca.poll() is None
+        with open(orca_output.name, errors="replace") as output:
+            check(started, "Orca starts and speaks", output.read()[-2000:])
+        if not started:
+            return totals()
         speech.settle()
         app = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
         check(speech.wait_for(lambda said: any("Биология" in s for s in said), 60), "Orca reads the window")
@@ -165,6 +171,7 @@ def main():
                     process.wait(10)
                 except subprocess.TimeoutExpired:
                     process.kill()
+        orca_output.close()
         shutil.rmtree(root, ignore_errors=True)
     return totals()
 
