@@ -126,20 +126,31 @@ void Form::setZoom(qreal factor)
 void Form::toggleFullScreen()
 {
     const QScreen *screen = surface_->screen();
-    if (surface_->isFullScreen() || !screen) {
+    if (surface_->isFullScreen()) {
         surface_->showNormal();
         setZoom(zoomBeforeFullScreen_);
-    } else {
+    } else if (screen) {
         zoomBeforeFullScreen_ = Zoom::factor();
         const QSize whole = screen->geometry().size();
-        const QSizeF designed(clientWidth_ / TwipsPerPixel, clientHeight_ / TwipsPerPixel);
-        const qreal fitted = std::min(whole.width() / designed.width(), whole.height() / designed.height());
-        const QSize drawn = (designed * fitted).toSize();
+        const qreal fitted = std::min(whole.width() / designedSize().width(), whole.height() / designedSize().height());
+        const QSize drawn = (designedSize() * fitted).toSize();
         surface_->setMinimumSize(0, 0);
         surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         zoomTo(fitted, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
         surface_->showFullScreen();
+    } else {
+        return;
     }
+    announceZoom();
+}
+
+QSizeF Form::designedSize() const
+{
+    return QSizeF(clientWidth_, clientHeight_) / TwipsPerPixel;
+}
+
+void Form::announceZoom()
+{
     announce(QStringLiteral("Мащаб %1 %").arg(qRound(Zoom::factor() * 100)));
 }
 
@@ -177,7 +188,7 @@ void Form::zoomBy(int steps)
     if (factor == Zoom::factor() || (steps > 0 && !fitsTheScreen(factor)))
         return;
     setZoom(factor);
-    announce(QStringLiteral("Мащаб %1 %").arg(qRound(factor * 100)));
+    announceZoom();
 }
 
 // The window, its frame included, within the screen's room for windows.
@@ -187,7 +198,7 @@ bool Form::fitsTheScreen(qreal factor) const
     if (!screen)
         return true;
     const QSize frame = surface_->frameGeometry().size() - surface_->size();
-    const QSize needed = QSizeF(clientWidth_ / TwipsPerPixel * factor, clientHeight_ / TwipsPerPixel * factor).toSize() + frame;
+    const QSize needed = (designedSize() * factor).toSize() + frame;
     const QSize room = screen->availableGeometry().size();
     return needed.width() <= room.width() && needed.height() <= room.height();
 }

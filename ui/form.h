@@ -58,6 +58,9 @@ private:
     void zoomBy(int steps);
     void zoomTo(qreal factor, QPoint origin);
     QFont zoomedFont(qreal factor) const;
+    // The client area in pixels at the designed size.
+    QSizeF designedSize() const;
+    void announceZoom();
     bool fitsTheScreen(qreal factor) const;
 
     std::unique_ptr<QWidget> surface_;

@@ -54,7 +54,7 @@ protected:
     {
         QPlainTextEdit::changeEvent(event);
         if (event->type() == QEvent::StyleChange)
-            document()->setDocumentMargin(DesignedMargin * Zoom::factor());
+            document()->setDocumentMargin(Zoom::pixels(DesignedMargin));
     }
 
     void showEvent(QShowEvent *event) override

@@ -16,6 +16,8 @@ class Zoom : public QObject
 public:
     static Zoom &instance();
     static qreal factor() { return factor_; }
+    // What a length of so many pixels at the designed size takes now.
+    static int pixels(qreal designed) { return qRound(designed * factor_); }
     // Where twip (0, 0) lies in the window, in pixels: its corner, but for
     // a window drawn centred on a larger one (full screen).
     static QPoint origin() { return origin_; }
