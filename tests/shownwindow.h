@@ -8,6 +8,13 @@
 
 #include <memory>
 
+// Makes the window the active one, as the user's click on it would.
+inline bool activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // The window as the user first meets it: set up as the program sets it up,
 // loaded, shown and active; null when it never shows.
 inline std::unique_ptr<ExerciseForm> shownWindow()
@@ -18,6 +25,7 @@ inline std::unique_ptr<ExerciseForm> shownWindow()
     form->show();
     if (!QTest::qWaitForWindowExposed(form->form.surface()))
         return nullptr;
-    QApplication::setActiveWindow(form->form.surface());
+    if (!activate(form->form.surface()))
+        return nullptr;
     return form;
 }

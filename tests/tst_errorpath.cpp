@@ -127,7 +127,7 @@ void TestErrorPath::failedPeriodFromTheKeyboardIsReportedInCyrillic()
     const int status = runWindow(form, [&] {
         form.List1[0].items().setData(form.List1[0].items().index(1), QStringLiteral("1E10"));
         QWidget *list = form.List1[0].widget();
-        QApplication::setActiveWindow(form.form.surface());
+        form.form.surface()->activateWindow();
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
     });

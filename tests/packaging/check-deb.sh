@@ -30,7 +30,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Section)" ] && [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] \
     || { echo "a control field is missing"; exit 1; }
 depends=$(field Depends)
-for needed in fonts-liberation2 libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+# Debian 13 names the Qt libraries for their 64-bit time (t64).
+for needed in fonts-liberation2 "libqt6widgets6(t64)?" "libqt6gui6(t64)?" "libqt6core6(t64)?" libc6; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 
