@@ -9,7 +9,7 @@ SANITIZE_DIR := build-sanitize
 WARNINGS_AS_ERRORS ?= OFF
 CONFIGURE = cmake -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WARNINGS_AS_ERRORS)
 
-.PHONY: run test test-sanitize package bench build build-tests deps test-deps
+.PHONY: run test test-sanitize test-debian13 package bench build build-tests deps test-deps
 
 run: build
 	./$(BUILD_DIR)/eye-trainer
@@ -23,6 +23,11 @@ test-sanitize: test-deps
 	$(CONFIGURE) -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DEYETRAINER_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR)
 	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --label-exclude packaging
+
+# `make test` again, in a clean clone inside a Debian 13 root that is made
+# once and kept under /var/cache (scripts/test-debian13); needs root.
+test-debian13:
+	scripts/test-debian13 WARNINGS_AS_ERRORS=$(WARNINGS_AS_ERRORS)
 
 # The Debian package, build/eye-trainer_<version>_<arch>.deb
 package: build-tests

@@ -5,6 +5,7 @@
 #include "exerciseform.h"
 #include "program.h"
 #include "runtimeerror.h"
+#include "shownwindow.h"
 
 #include <QApplication>
 #include <QListView>
@@ -127,7 +128,7 @@ void TestErrorPath::failedPeriodFromTheKeyboardIsReportedInCyrillic()
     const int status = runWindow(form, [&] {
         form.List1[0].items().setData(form.List1[0].items().index(1), QStringLiteral("1E10"));
         QWidget *list = form.List1[0].widget();
-        form.form.surface()->activateWindow();
+        activate(form.form.surface());
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
     });

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <vector>
@@ -32,7 +33,14 @@ public:
         const auto found = std::find(shown.begin(), shown.end(), child);
         return found == shown.end() ? -1 : int(found - shown.begin());
     }
-    QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(t); }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Name: return widget()->windowTitle();
+        case QAccessible::Description: return widget()->property("description").toString();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
 
 private:
     std::vector<QAccessibleInterface *> shownChildren() const
@@ -90,6 +98,67 @@ public:
     QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? static_cast<QLabel *>(widget())->text() : QAccessibleWidget::text(t); }
 };
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// Qt's own list with one thing added: how many entries it holds. Orca 48
+// counts only the entries scrolled into view unless the list says so in its
+// "setsize" attribute, which Qt's list does not; and Qt's list interface is
+// not public, so this one hands everything else on to it.
+class ListAccessible : public QAccessibleInterface, public QAccessibleAttributesInterface
+{
+public:
+    explicit ListAccessible(QAccessibleInterface *qt)
+        : qt_(qt)
+    {
+    }
+
+    bool isValid() const override { return qt_->isValid(); }
+    QObject *object() const override { return qt_->object(); }
+    QWindow *window() const override { return qt_->window(); }
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override { return qt_->relations(match); }
+    QAccessibleInterface *focusChild() const override { return qt_->focusChild(); }
+    QAccessibleInterface *childAt(int x, int y) const override { return qt_->childAt(x, y); }
+    QAccessibleInterface *parent() const override { return qt_->parent(); }
+    QAccessibleInterface *child(int index) const override { return qt_->child(index); }
+    int childCount() const override { return qt_->childCount(); }
+    int indexOfChild(const QAccessibleInterface *child) const override { return qt_->indexOfChild(child); }
+    QString text(QAccessible::Text t) const override { return qt_->text(t); }
+    void setText(QAccessible::Text t, const QString &text) override { qt_->setText(t, text); }
+    QRect rect() const override { return qt_->rect(); }
+    QAccessible::Role role() const override { return qt_->role(); }
+    QAccessible::State state() const override { return qt_->state(); }
+    QColor foregroundColor() const override { return qt_->foregroundColor(); }
+    QColor backgroundColor() const override { return qt_->backgroundColor(); }
+    void virtual_hook(int id, void *data) override { qt_->virtual_hook(id, data); }
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::AttributesInterface ? static_cast<QAccessibleAttributesInterface *>(this) : qt_->interface_cast(type);
+    }
+
+    QList<QAccessible::Attribute> attributeKeys() const override { return {QAccessible::Attribute::Custom}; }
+    QVariant attributeValue(QAccessible::Attribute key) const override
+    {
+        if (key != QAccessible::Attribute::Custom)
+            return {};
+        return QVariant::fromValue(QHash<QString, QString>{{QStringLiteral("setsize"), QString::number(qt_->childCount())}});
+    }
+
+private:
+    // Qt's cache holds it under the same list and deletes it with the list.
+    QAccessibleInterface *qt_;
+};
+
+QAccessibleInterface *listAccessible(QObject *object)
+{
+    // Asked again from within, this factory steps aside and Qt makes its own.
+    static bool askingQt = false;
+    if (askingQt)
+        return nullptr;
+    const QScopedValueRollback asking(askingQt, true);
+    QAccessibleInterface *qt = QAccessible::queryAccessibleInterface(object);
+    return qt ? new ListAccessible(qt) : nullptr;
+}
+#endif
+
 QAccessibleInterface *announcementAccessible(QObject *object)
 {
     return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
@@ -130,6 +199,9 @@ constexpr Interface interfaces[]{
     {"ui::TargetFrame",   targetAccessible},
     {"ui::TextViewport",  viewportAccessible},
     {"ui::CaptionLabel",  labelAccessible},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    {"ui::ListView",      listAccessible},
+#endif
 };
 // clang-format on
 

@@ -30,6 +30,7 @@ public:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A notification with no size of its own: it is heard, not seen. A class
 // of its own, so that a screen reader learns that it is a notification.
 class Announcement : public QWidget
@@ -46,10 +47,13 @@ public:
         hide();
     }
 };
+#endif
 
 Form::Form()
     : surface_(std::make_unique<FormWindow>())
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     , announcement_(new Announcement(surface_.get()))
+#endif
 {
     // The keys browsers and editors zoom with.
     const struct
@@ -217,20 +221,28 @@ float Form::Height() const
     return clientHeight_ + float(surface_->frameGeometry().height() - surface_->height()) * TwipsPerPixel;
 }
 
+// Read, not said: a screen reader reads it with the window, and what it
+// says of the changes that matter comes from announce(). From Qt 6.8 on, a
+// change sent as an event would be said as well, so the window keeps it
+// where its accessible interface finds it, and sends nothing.
 void Form::setAccessibleDescription(const QString &description)
 {
-    if (surface_->accessibleDescription() != description)
-        surface_->setAccessibleDescription(description);
+    surface_->setProperty("description", description);
 }
 
 void Form::announce(const QString &text)
 {
     if (!QAccessible::isActive())
         return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(surface_.get(), text);
+    QAccessible::updateAccessibility(&event);
+#else
     // A screen reader speaks a notification as it comes to show.
     announcement_->hide();
     announcement_->setAccessibleName(text);
     announcement_->show();
+#endif
 }
 
 QWidget *Form::surface() const

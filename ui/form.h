@@ -30,7 +30,7 @@ public:
     float Height() const;
 
     // What a screen reader reads of the window besides its caption; a change
-    // is announced.
+    // is not announced.
     void setAccessibleDescription(const QString &description);
 
     // Has a screen reader say the text at once, for a change that moves no
@@ -64,7 +64,11 @@ private:
     bool fitsTheScreen(qreal factor) const;
 
     std::unique_ptr<QWidget> surface_;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Before Qt 6.8, a screen reader hears of no announcement but as a
+    // notification that shows.
     QWidget *announcement_;
+#endif
     float clientWidth_ = 0;
     float clientHeight_ = 0;
     QFont designedFont_;

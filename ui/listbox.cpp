@@ -8,13 +8,15 @@
 #include <QScopedValueRollback>
 
 namespace ui {
-namespace {
 
 // A list whose choice, once made, stays made: the user moves it but cannot
 // clear it. Only the focused list marks a current entry, so a screen reader
-// never hears of two focused objects at once.
+// never hears of two focused objects at once. A class of its own, so that a
+// screen reader can be told how many entries it holds.
 class ListView : public QListView
 {
+    Q_OBJECT
+
 public:
     using QListView::QListView;
 
@@ -57,8 +59,6 @@ protected:
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
 };
-
-} // namespace
 
 ListBox::ListBox(QWidget *parent)
     : WindowedControl(new ListView(parent))
@@ -106,3 +106,5 @@ void ListBox::setListIndex(int index)
 }
 
 } // namespace ui
+
+#include "listbox.moc"

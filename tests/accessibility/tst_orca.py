@@ -151,6 +151,7 @@ def main():
         press(speech, "Tab")  # the target
         said = press(speech, "Tab")  # the period list
         check("200." in said, "the period list says its period as it takes the focus", str(said))
+        check(any("Списък с 8 елемента" in s for s in said), "the period list says it holds eight periods", str(said))
 
         said = press(speech, "Down")
         periods = [s for s in said if s.rstrip(".").isdigit()]
