@@ -4,7 +4,8 @@
 // theme (CTest runs it under Qt's GTK theme too): the target square with an
 // even border wherever it goes and whatever its size, no gap between a
 // frame and what it frames, bevels that grow with the scale and the zoom,
-// and captions that can be read and are not cut off.
+// and captions that can be read and are not cut off; and at scales 1 and 2,
+// the window as the README shows it, pixel for pixel.
 
 #include "contrast.h"
 #include "program.h"
@@ -13,6 +14,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
@@ -20,6 +22,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 using namespace ui;
 
@@ -60,6 +63,45 @@ QRect boundingBox(const QImage &image, const QRect &within, const std::function<
             if (image.rect().contains(x, y) && matches(image.pixelColor(x, y)))
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// The README's screenshot of the window as started, at the scale the test
+// runs at; none for a zoom, another scale or other fonts. Qt 6.8 spaces the
+// description's lines and draws scroll bars a little differently, so its
+// screenshots are its own.
+QString screenshot(qreal scale, qreal zoom)
+{
+    if (zoom != 1 || (scale != 1 && scale != 2) || qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+        return {};
+    const QString release = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QStringLiteral("-qt6.8") : QString();
+    return QStringLiteral(EYETRAINER_DOCS "/screenshot%1%2.png").arg(scale == 2 ? QStringLiteral("-2x") : QString(), release);
+}
+
+// Empty where the image is the reference pixel for pixel; else the first
+// pixel that differs, with the capture and a difference image left in the
+// working folder for the reader.
+QString differenceFrom(const QImage &image, const QString &reference)
+{
+    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
+    const QImage actual = image.convertToFormat(QImage::Format_RGB32);
+    if (expected.size() != actual.size())
+        return QStringLiteral("%1 x %2 pixels, %3 is %4 x %5").arg(actual.width()).arg(actual.height()).arg(reference).arg(expected.width()).arg(expected.height());
+    QImage difference(actual.size(), QImage::Format_RGB32);
+    std::optional<QPoint> first;
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x) {
+            const bool same = actual.pixel(x, y) == expected.pixel(x, y);
+            difference.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
+            if (!same && !first)
+                first = QPoint(x, y);
+        }
+    if (!first)
+        return {};
+    const QString stem = QDir::current().absoluteFilePath(QStringLiteral("tst_look-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+    actual.save(stem + QStringLiteral("-capture.png"));
+    difference.save(stem + QStringLiteral("-difference.png"));
+    return QStringLiteral("pixel (%1, %2) is %3, %4 has %5; see %6-capture.png and -difference.png")
+        .arg(first->x()).arg(first->y()).arg(QColor(actual.pixel(*first)).name(), reference, QColor(expected.pixel(*first)).name(), stem);
 }
 
 } // namespace
@@ -294,6 +336,11 @@ void TestLook::captionsReadableAndWhole()
         if (box.intersects(list))
             box.setBottom(list.top() - 1);
         captions.push_back({label.Caption(), box, Orange, nullptr});
+    }
+
+    if (const QString reference = screenshot(scale, zoom); !reference.isEmpty()) {
+        const QString difference = differenceFrom(image, reference);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 
     for (const Caption &caption : captions) {
