@@ -1,6 +1,7 @@
 #include "exerciseform.h"
 
 #include "conversions.h"
+#include "windowcommands.h"
 
 using namespace ui;
 
@@ -25,6 +26,7 @@ ExerciseForm::ExerciseForm()
             form.announce(exerciseState());
     });
     Timer1.setTimerHandler([this] { Timer1_Timer(); });
+    new program::WindowCommands(form);
 }
 
 void ExerciseForm::show()

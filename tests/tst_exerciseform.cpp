@@ -3,6 +3,7 @@
 #include "exerciseform.h"
 #include "shownwindow.h"
 #include "twips.h"
+#include "zoomsteps.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -75,6 +76,8 @@ private slots:
     void descriptionFollowedByReport();
 
     // the user's commands
+    void zoomKeysTakeTheLargestStepThatFits_data();
+    void zoomKeysTakeTheLargestStepThatFits();
     void startAndStopOnlySwitchTheTimer();
     void periodEntries_data();
     void periodEntries();
@@ -321,11 +324,51 @@ void TestExerciseForm::descriptionFollowedByReport()
 
     ExerciseForm form;
     form.form.setZoom(zoom);
+    // Each window has a zoom of its own.
+    const ExerciseForm other;
+    QCOMPARE(form.Picture1->widget()->width(), toPixels(500, zoom));
+    QCOMPARE(other.Picture1->widget()->width(), toPixels(500));
     QCOMPARE(form.Text1[0].Text().size(), 1195);
     form.Form_Load();
     QCOMPARE(form.Text1[0].Text(), Description + Report);
     QCOMPARE(form.Text1[1].Text().size(), 114);
     QCOMPARE(QRectF(form.Picture1->Left(), form.Picture1->Top(), form.Picture1->Width(), form.Picture1->Height()), QRectF(0, 2312.5, 500, 500));
+}
+
+void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits_data()
+{
+    QTest::addColumn<qreal>("now");
+    QTest::addColumn<QString>("key"); // "full": the zoom that fits the whole screen
+    QTest::addColumn<QSize>("room");  // the screen's room for the window's client area
+    QTest::addColumn<qreal>("expected");
+
+    const QSize wide(1910, 1013); // 1920 x 1080, a panel and a frame taken off
+    QTest::newRow("in from the designed size") << 1.0 << "in" << wide << 1.25;
+    QTest::newRow("in from 200 %") << 2.0 << "in" << wide << 2.5;
+    QTest::newRow("in stops where the screen ends") << 2.5 << "in" << wide << 2.5;
+    QTest::newRow("in stops at the last step") << 3.0 << "in" << QSize(4000, 4000) << 3.0;
+    QTest::newRow("out from 125 %") << 1.25 << "out" << wide << 1.0;
+    QTest::newRow("out stops at the designed size") << 1.0 << "out" << wide << 1.0;
+    QTest::newRow("ctrl+0 from 250 %") << 2.5 << "0" << wide << 1.0;
+    QTest::newRow("1366 x 768 holds 175 %") << 1.5 << "in" << QSize(1356, 709) << 1.75;
+    QTest::newRow("1366 x 768 holds no 200 %") << 1.75 << "in" << QSize(1356, 709) << 1.75;
+    QTest::newRow("1920 x 1080 at desktop scale 1.25 holds no 250 %") << 2.0 << "in" << QSize(1526, 827) << 2.0;
+    QTest::newRow("full screen on 1920 x 1080") << 1.0 << "full" << QSize(1920, 1080) << 1080.0 / 375;
+    QTest::newRow("full screen on 1280 x 1024") << 1.5 << "full" << QSize(1280, 1024) << 1024.0 / 375;
+}
+
+void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits()
+{
+    QFETCH(qreal, now);
+    QFETCH(QString, key);
+    QFETCH(QSize, room);
+    QFETCH(qreal, expected);
+
+    using program::ZoomKey;
+    const QSizeF designed(461, 375);
+    const qreal zoom = key == "full" ? program::fittedZoom(designed, room)
+                                     : program::steppedZoom(now, key == "in" ? ZoomKey::In : key == "out" ? ZoomKey::Out : ZoomKey::Designed, designed, room);
+    QCOMPARE(zoom, expected);
 }
 
 void TestExerciseForm::startAndStopOnlySwitchTheTimer()

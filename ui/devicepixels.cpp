@@ -11,6 +11,7 @@ namespace ui {
 
 DevicePixels::DevicePixels(const QWidget &widget)
     : scale_(widget.devicePixelRatioF())
+    , zoom_(zoomOf(&widget).factor)
 {
     const QPointF origin = QPointF(widget.mapTo(widget.window(), QPoint(0, 0))) * scale_;
     const QPointF snapped(std::round(origin.x()), std::round(origin.y()));
@@ -21,7 +22,7 @@ DevicePixels::DevicePixels(const QWidget &widget)
 
 int DevicePixels::thickness(int pixels) const
 {
-    return std::max(1, int(std::round(pixels * scale_ * Zoom::factor())));
+    return std::max(1, int(std::round(pixels * scale_ * zoom_)));
 }
 
 bool DevicePixels::exact() const

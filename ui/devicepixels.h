@@ -56,6 +56,7 @@ public:
 
 private:
     qreal scale_;
+    qreal zoom_; // the zoom of the widget's window
     QPointF offset_; // where device pixel (0, 0) of bounds() lies, in pixels
     QRect bounds_;
 };

@@ -1,19 +1,18 @@
 #include "form.h"
 
 #include "twips.h"
+#include "zoom.h"
 
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QScreen>
-#include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
 
 namespace ui {
 
 // A class of its own, so that a screen reader reads it as the frame of the
-// shown controls.
+// shown controls; it holds the window's zoom, which its controls, the
+// device pixels and the style read.
 class FormWindow : public QWidget
 {
     Q_OBJECT
@@ -24,11 +23,25 @@ public:
             Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     {
         setAutoFillBackground(true);
-        // The keys desktop programs close their window with.
-        for (const QKeySequence::StandardKey keys : {QKeySequence::Quit, QKeySequence::Close})
-            connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     }
+
+    Zoom zoom;
+
+signals:
+    void zoomChanged();
 };
+
+Zoom zoomOf(const QWidget *widget)
+{
+    const auto *window = widget ? qobject_cast<const FormWindow *>(widget->window()) : nullptr;
+    return window ? window->zoom : Zoom();
+}
+
+void followZoom(QWidget *widget, std::function<void()> follow)
+{
+    if (auto *window = qobject_cast<FormWindow *>(widget->window()))
+        QObject::connect(window, &FormWindow::zoomChanged, widget, std::move(follow));
+}
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // A notification with no size of its own: it is heard, not seen. A class
@@ -55,34 +68,9 @@ Form::Form()
     , announcement_(new Announcement(surface_.get()))
 #endif
 {
-    // The keys browsers and editors zoom with.
-    const struct
-    {
-        QKeySequence keys;
-        int steps;
-    } zoomKeys[]{
-        {QKeySequence::ZoomIn, 1},
-        {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
-        {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus)), 1},
-        {QKeySequence::ZoomOut, -1},
-        {QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus)), -1},
-        {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
-    };
-    for (const auto &[keys, steps] : zoomKeys)
-        QObject::connect(new QShortcut(keys, surface_.get()), &QShortcut::activated, surface_.get(), [this, steps = steps] { zoomBy(steps); });
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F11), surface_.get()), &QShortcut::activated, surface_.get(), [this] { toggleFullScreen(); });
-    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), surface_.get()), &QShortcut::activated, surface_.get(), [this] {
-        if (surface_->isFullScreen())
-            toggleFullScreen();
-    });
 }
 
-// The zoom belongs to the window and goes with it: a window made after it
-// starts at the designed size.
-Form::~Form()
-{
-    Zoom::instance().set(1);
-}
+Form::~Form() = default;
 
 void Form::setCaption(const QString &caption)
 {
@@ -99,7 +87,7 @@ void Form::setBackColor(Colour colour)
 void Form::setFont(const QFont &font)
 {
     designedFont_ = font;
-    surface_->setFont(zoomedFont(Zoom::factor()));
+    surface_->setFont(zoomedFont(zoom()));
 }
 
 QFont Form::zoomedFont(qreal factor) const
@@ -118,7 +106,22 @@ void Form::setClientSize(float width, float height)
 {
     clientWidth_ = width;
     clientHeight_ = height;
-    surface_->setFixedSize(toPixels(width), toPixels(height));
+    surface_->setFixedSize(toPixels(width, zoom()), toPixels(height, zoom()));
+}
+
+qreal Form::zoom() const
+{
+    return surface_->zoom.factor;
+}
+
+QSizeF Form::designedSize() const
+{
+    return QSizeF(clientWidth_, clientHeight_) / TwipsPerPixel;
+}
+
+bool Form::isFullScreen() const
+{
+    return surface_->isFullScreen();
 }
 
 void Form::setZoom(qreal factor)
@@ -127,84 +130,32 @@ void Form::setZoom(qreal factor)
     setClientSize(clientWidth_, clientHeight_);
 }
 
-void Form::toggleFullScreen()
+void Form::showFullScreen(qreal factor)
 {
-    const QScreen *screen = surface_->screen();
-    if (surface_->isFullScreen()) {
-        surface_->showNormal();
-        setZoom(zoomBeforeFullScreen_);
-    } else if (screen) {
-        zoomBeforeFullScreen_ = Zoom::factor();
-        const QSize whole = screen->geometry().size();
-        const qreal fitted = std::min(whole.width() / designedSize().width(), whole.height() / designedSize().height());
-        const QSize drawn = (designedSize() * fitted).toSize();
-        surface_->setMinimumSize(0, 0);
-        surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        zoomTo(fitted, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
-        surface_->showFullScreen();
-    } else {
-        return;
-    }
-    announceZoom();
+    const QSize whole = surface_->screen() ? surface_->screen()->geometry().size() : surface_->size();
+    const QSize drawn = (designedSize() * factor).toSize();
+    surface_->setMinimumSize(0, 0);
+    surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    zoomTo(factor, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
+    surface_->showFullScreen();
 }
 
-QSizeF Form::designedSize() const
+void Form::showNormal(qreal factor)
 {
-    return QSizeF(clientWidth_, clientHeight_) / TwipsPerPixel;
-}
-
-void Form::announceZoom()
-{
-    announce(QStringLiteral("Мащаб %1 %").arg(qRound(Zoom::factor() * 100)));
+    surface_->showNormal();
+    setZoom(factor);
 }
 
 void Form::zoomTo(qreal factor, QPoint origin)
 {
-    if (factor == Zoom::factor() && origin == Zoom::origin())
+    const Zoom zoom{factor, origin};
+    if (zoom.factor == surface_->zoom.factor && zoom.origin == surface_->zoom.origin)
         return;
+    surface_->zoom = zoom;
     // The font first, then the places: a caption is fitted to its room
     // again as the room changes, and by then it inherits the new font.
     surface_->setFont(zoomedFont(factor));
-    Zoom::instance().set(factor, origin);
-    // Frames, scroll bars and indicators take their zoomed sizes.
-    for (QWidget *widget : surface_->findChildren<QWidget *>()) {
-        QEvent styleChange(QEvent::StyleChange);
-        QCoreApplication::sendEvent(widget, &styleChange);
-    }
-}
-
-namespace {
-
-// The zooms the keys step through, in parts of the designed size.
-constexpr qreal ZoomSteps[]{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
-
-} // namespace
-
-// 0 steps: the designed size.
-void Form::zoomBy(int steps)
-{
-    const auto nearer = [](qreal a, qreal b) { return std::abs(a - Zoom::factor()) < std::abs(b - Zoom::factor()); };
-    const auto current = std::min_element(std::begin(ZoomSteps), std::end(ZoomSteps), nearer) - std::begin(ZoomSteps);
-    const auto next = steps == 0 ? 0 : current + steps;
-    if (surface_->isFullScreen() || next < 0 || next >= std::ssize(ZoomSteps))
-        return;
-    const qreal factor = ZoomSteps[next];
-    if (factor == Zoom::factor() || (steps > 0 && !fitsTheScreen(factor)))
-        return;
-    setZoom(factor);
-    announceZoom();
-}
-
-// The window, its frame included, within the screen's room for windows.
-bool Form::fitsTheScreen(qreal factor) const
-{
-    const QScreen *screen = surface_->screen();
-    if (!screen)
-        return true;
-    const QSize frame = surface_->frameGeometry().size() - surface_->size();
-    const QSize needed = (designedSize() * factor).toSize() + frame;
-    const QSize room = screen->availableGeometry().size();
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    emit surface_->zoomChanged();
 }
 
 // The client area as designed, whatever the zoom, and the frame and caption

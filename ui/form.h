@@ -8,6 +8,8 @@
 
 namespace ui {
 
+class FormWindow;
+
 // The window: a fixed client area in which the controls and the labels live.
 class Form
 {
@@ -34,20 +36,20 @@ public:
     void setAccessibleDescription(const QString &description);
 
     // Has a screen reader say the text at once, for a change that moves no
-    // focus: a notification that appears in the window and stays until the
-    // next one. Nothing happens while no screen reader listens.
+    // focus. Nothing happens while no screen reader listens.
     void announce(const QString &text);
 
-    // The user's zoom, a factor of the designed size. Ctrl+Plus (or Ctrl+=,
-    // Ctrl+keypad plus) takes the next larger step the screen has room for,
-    // Ctrl+Minus the next smaller, Ctrl+0 the designed size; a screen
-    // reader hears the new zoom. Every run starts at the designed size.
+    // The window's zoom, a factor of its designed size; every window
+    // starts at the designed size.
+    qreal zoom() const;
+    // The client area in pixels at the designed size.
+    QSizeF designedSize() const;
     void setZoom(qreal factor);
-
-    // F11: the designed window over the whole screen, at the largest zoom
-    // that fits it and centred on the window's colour; F11 or Escape goes
-    // back to the zoom before.
-    void toggleFullScreen();
+    // The designed window at the zoom over the whole screen, centred on the
+    // window's colour; showNormal() gives the window back at a zoom.
+    void showFullScreen(qreal factor);
+    void showNormal(qreal factor);
+    bool isFullScreen() const;
 
     // The parent of every control.
     QWidget *surface() const;
@@ -55,15 +57,10 @@ public:
     void show();
 
 private:
-    void zoomBy(int steps);
     void zoomTo(qreal factor, QPoint origin);
     QFont zoomedFont(qreal factor) const;
-    // The client area in pixels at the designed size.
-    QSizeF designedSize() const;
-    void announceZoom();
-    bool fitsTheScreen(qreal factor) const;
 
-    std::unique_ptr<QWidget> surface_;
+    std::unique_ptr<FormWindow> surface_;
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // Before Qt 6.8, a screen reader hears of no announcement but as a
     // notification that shows.
@@ -72,7 +69,6 @@ private:
     float clientWidth_ = 0;
     float clientHeight_ = 0;
     QFont designedFont_;
-    qreal zoomBeforeFullScreen_ = 1;
 };
 
 } // namespace ui

@@ -68,7 +68,7 @@ protected:
             // is hidden.
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
-            const int bevel = Zoom::pixels(lineWidth());
+            const int bevel = zoomOf(this).pixels(lineWidth());
             focus.rect = shown_ ? rect().adjusted(bevel, bevel, -bevel, -bevel) : rect();
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
         }

@@ -137,7 +137,7 @@ QRect DesignedStyle::subElementRect(SubElement element, const QStyleOption *opti
     // A button's caption has the room inside its bevel, and the focus line
     // is drawn around that room.
     if (element == SE_PushButtonContents || element == SE_PushButtonFocusRect) {
-        const int bevel = Zoom::pixels(3);
+        const int bevel = zoomOf(widget).pixels(3);
         return option->rect.adjusted(bevel, bevel, -bevel, -bevel);
     }
     return QProxyStyle::subElementRect(element, option, widget);
@@ -155,7 +155,7 @@ int DesignedStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, c
     case PM_ScrollBarSliderMin:
     case PM_DefaultFrameWidth:
     case PM_FocusFrameHMargin:
-    case PM_FocusFrameVMargin: return Zoom::pixels(designed);
+    case PM_FocusFrameVMargin: return zoomOf(widget).pixels(designed);
     default: return designed;
     }
 }

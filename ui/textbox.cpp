@@ -41,6 +41,9 @@ public:
         setTabChangesFocus(true);
     }
 
+    // The text keeps its designed distance from the frame at every zoom.
+    void zoomMargin() { document()->setDocumentMargin(zoomOf(this).pixels(DesignedMargin)); }
+
     void setText(const QString &text)
     {
         pending_ = text;
@@ -49,14 +52,6 @@ public:
     }
 
 protected:
-    // The text keeps its designed distance from the frame at every zoom.
-    void changeEvent(QEvent *event) override
-    {
-        QPlainTextEdit::changeEvent(event);
-        if (event->type() == QEvent::StyleChange)
-            document()->setDocumentMargin(Zoom::pixels(DesignedMargin));
-    }
-
     void showEvent(QShowEvent *event) override
     {
         showPending();
@@ -85,6 +80,12 @@ private:
 TextBox::TextBox(QWidget *parent)
     : WindowedControl(new LockedTextEdit(parent))
 {
+}
+
+void TextBox::zoomChanged()
+{
+    static_cast<LockedTextEdit *>(widget())->zoomMargin();
+    WindowedControl::zoomChanged();
 }
 
 void TextBox::setText(const QString &text)

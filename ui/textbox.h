@@ -15,6 +15,9 @@ public:
     QString Text() const { return text_; }
     void setText(const QString &text);
 
+protected:
+    void zoomChanged() override;
+
 private:
     QString text_;
 };

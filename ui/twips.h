@@ -1,19 +1,17 @@
 #pragma once
 
-#include "zoom.h"
-
 #include <cmath>
 
 namespace ui {
 
 // All lengths of the program are twips. 15 twips make one device-independent
-// pixel on every screen at the designed size (the user's zoom makes a twip
+// pixel on every screen at the designed size (a window's zoom makes a twip
 // take more); Qt's high-DPI scaling maps those pixels to device pixels.
 inline constexpr float TwipsPerPixel = 15.0f;
 
-inline int toPixels(float twips)
+inline int toPixels(float twips, double zoom = 1)
 {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel * Zoom::factor()));
+    return static_cast<int>(std::lround(twips / TwipsPerPixel * zoom));
 }
 
 } // namespace ui

@@ -2,13 +2,16 @@
 
 #include "runtimeerror.h"
 #include "twips.h"
+#include "zoom.h"
+
+#include <QFrame>
 
 namespace ui {
 
 WindowedControl::WindowedControl(QWidget *widget)
     : widget_(widget)
 {
-    QObject::connect(&Zoom::instance(), &Zoom::changed, widget, [this] { place(); });
+    followZoom(widget, [this] { zoomChanged(); });
 }
 
 WindowedControl::~WindowedControl()
@@ -94,12 +97,23 @@ void WindowedControl::showBackColor(const QColor &colour)
     widget_->setAutoFillBackground(true);
 }
 
+void WindowedControl::zoomChanged()
+{
+    // A frame takes its width from the style when its shape is set, and at
+    // another zoom the style gives another width.
+    if (auto *frame = qobject_cast<QFrame *>(widget_.data()))
+        frame->setFrameStyle(frame->frameStyle());
+    place();
+}
+
 void WindowedControl::place()
 {
     // Place and size are rounded each on its own, so a control keeps its
     // size in pixels wherever it moves, and Qt can shift its pixels instead
     // of painting it anew.
-    const QRect pixels(Zoom::origin() + QPoint(toPixels(left_), toPixels(top_)), QSize(toPixels(width_), toPixels(height_)));
+    const Zoom zoom = zoomOf(widget_);
+    const QRect pixels(zoom.origin + QPoint(toPixels(left_, zoom.factor), toPixels(top_, zoom.factor)),
+        QSize(toPixels(width_, zoom.factor), toPixels(height_, zoom.factor)));
     // Qt recomputes the window's opaque regions on every geometry write, even
     // one that changes nothing, and the tick writes the same size each time.
     if (pixels != widget_->geometry())

@@ -50,6 +50,10 @@ protected:
     // background with it.
     virtual void showBackColor(const QColor &colour);
 
+    // After the window's zoom changed: the control takes its place and its
+    // frame at the new zoom.
+    virtual void zoomChanged();
+
 private:
     void place();
 
