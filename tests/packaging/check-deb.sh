@@ -15,6 +15,7 @@ expected="./usr/bin/eye-trainer
 ./usr/share/doc/eye-trainer/changelog.gz
 ./usr/share/doc/eye-trainer/copyright
 ./usr/share/icons/hicolor/32x32/apps/$id.png
+./usr/share/man/bg/man1/eye-trainer.1.gz
 ./usr/share/man/man1/eye-trainer.1.gz
 ./usr/share/metainfo/$id.metainfo.xml"
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sort)

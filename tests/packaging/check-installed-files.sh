@@ -17,9 +17,11 @@ grep -qx "Icon=$id" "$share/applications/$id.desktop" || { echo "the menu entry 
 identify -format '%w x %h, %[type]\n' "$share/icons/hicolor/32x32/apps/$id.png" | grep -q '^32 x 32, Palette' \
     || { echo "the installed icon is not a 32 x 32 palette image"; exit 1; }
 [ -x "$scratch/usr/bin/eye-trainer" ] || { echo "no program in bin/"; exit 1; }
-# The manual page renders without complaint.
-warnings=$(zcat "$share/man/man1/eye-trainer.1.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
-[ -z "$warnings" ] || { echo "manual page: $warnings"; exit 1; }
+# The manual pages, English and Bulgarian, render without complaint.
+for page in man1 bg/man1; do
+    warnings=$(zcat "$share/man/$page/eye-trainer.1.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || { echo "manual page $page: $warnings"; exit 1; }
+    zcat "$share/man/$page/eye-trainer.1.gz" | head -n1 | grep -qF "\"eye-trainer $version\"" || { echo "the manual page $page names another version"; exit 1; }
+done
 grep -q "<id>$id</id>" "$share/metainfo/$id.metainfo.xml" || { echo "the metadata names another id"; exit 1; }
-zcat "$share/man/man1/eye-trainer.1.gz" | head -n1 | grep -qF "\"eye-trainer $version\"" || { echo "the manual page names another version"; exit 1; }
 echo "installed files: valid"
