@@ -13,9 +13,11 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -115,7 +117,7 @@ private slots:
     void targetIsSquareWithAnEvenBorder_data();
     void targetIsSquareWithAnEvenBorder();
     void framesHaveNoGaps();
-    void bevelsGrowWithTheScale();
+    void bevelsAndArrowsGrowWithTheScale();
     void captionsReadableAndWhole_data();
     void captionsReadableAndWhole();
 
@@ -243,7 +245,7 @@ void TestLook::framesHaveNoGaps()
     }
 }
 
-void TestLook::bevelsGrowWithTheScale()
+void TestLook::bevelsAndArrowsGrowWithTheScale()
 {
     const auto form = window();
     QVERIFY(form);
@@ -258,6 +260,18 @@ void TestLook::bevelsGrowWithTheScale()
             ++bevel;
         QVERIFY2(bevel >= int(std::round(2 * lines)) - 1, qPrintable(QStringLiteral("bevel %1 device pixels at %2 a line").arg(bevel).arg(lines)));
     }
+    // The scroll bar's up arrow, 8 pixels wide at the designed size.
+    const QWidget *bar = static_cast<QAbstractScrollArea *>(form->List1[0].widget())->verticalScrollBar();
+    QRect button = devicePixels(bar, scale);
+    button.setHeight(button.height() / 2);
+    int widest = 0;
+    for (int y = button.top(); y <= button.bottom(); ++y) {
+        int dark = 0;
+        for (int x = button.left(); x <= button.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+        widest = std::max(widest, dark);
+    }
+    QVERIFY2(widest >= int(8 * lines) - 3, qPrintable(QStringLiteral("arrow %1 device pixels wide at %2 a line").arg(widest).arg(lines)));
 }
 
 namespace {

@@ -6,7 +6,10 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
+#include <QPolygonF>
 #include <QStyleOption>
+
+#include <algorithm>
 
 namespace ui {
 namespace {
@@ -18,6 +21,37 @@ const QWidget *paintedWidget(const QPainter *painter, const QWidget *widget)
     if (const auto *device = dynamic_cast<const QWidget *>(painter->device()))
         return device;
     return widget;
+}
+
+// Where a scroll bar's arrow lies in its button's room, as Fusion places it:
+// 14 by 8 pixels at most at the designed size, zoomed, centred.
+QRectF arrowBox(const QRect &room, Qt::ArrowType type, const Zoom &zoom)
+{
+    const int width = zoom.pixels(14);
+    const int height = zoom.pixels(8);
+    const int size = std::min({width, height, room.width(), room.height()});
+    QRectF box(0, 0, size, height * size / width);
+    if (type == Qt::LeftArrow || type == Qt::RightArrow)
+        box = box.transposed();
+    box.moveTo(room.left() + (room.width() - box.width()) / 2.0, room.top() + (room.height() - box.height()) / 2.0);
+    return box;
+}
+
+void drawArrow(QPainter &painter, Qt::ArrowType type, const QRectF &box, const QColor &colour)
+{
+    // clang-format off
+    const QPolygonF triangle =
+          type == Qt::UpArrow   ? QPolygonF{box.bottomLeft(), box.bottomRight(), QPointF(box.center().x(), box.top())}
+        : type == Qt::DownArrow ? QPolygonF{box.topLeft(), box.topRight(), QPointF(box.center().x(), box.bottom())}
+        : type == Qt::LeftArrow ? QPolygonF{box.topRight(), box.bottomRight(), QPointF(box.left(), box.center().y())}
+                                : QPolygonF{box.topLeft(), box.bottomLeft(), QPointF(box.right(), box.center().y())};
+    // clang-format on
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawPolygon(triangle);
+    painter.restore();
 }
 
 } // namespace
@@ -130,6 +164,56 @@ void DesignedStyle::drawControl(ControlElement element, const QStyleOption *opti
     default: break;
     }
     QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+void DesignedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter, const QWidget *widget) const
+{
+    const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control == CC_ScrollBar && bar && zoomOf(widget).factor != 1) {
+        drawZoomedScrollBar(bar, painter, widget);
+        return;
+    }
+    QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+// Fusion's scroll bar, with its arrows drawn at the zoom: Fusion's own stay
+// as small as at the designed size. Where Fusion's arrow would be, its
+// button is drawn as it is a little before the arrow, where only the
+// button's colour is: the button shades across, not along, the bar.
+void DesignedStyle::drawZoomedScrollBar(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const
+{
+    const bool horizontal = bar->orientation == Qt::Horizontal;
+    const bool forward = bar->direction == Qt::LeftToRight;
+    const struct
+    {
+        SubControl button;
+        Qt::ArrowType type;
+        QMargins inside; // the arrow's room within the button
+    } arrows[]{
+        {SC_ScrollBarSubLine, horizontal ? (forward ? Qt::LeftArrow : Qt::RightArrow) : Qt::UpArrow, horizontal ? QMargins(0, 1, 2, 1) : QMargins(1, 0, 1, 2)},
+        {SC_ScrollBarAddLine, horizontal ? (forward ? Qt::RightArrow : Qt::LeftArrow) : Qt::DownArrow, QMargins(1, 1, 1, 1)},
+    };
+    const Zoom zoom = zoomOf(widget);
+    QRegion fusionArrows;
+    for (const auto &arrow : arrows)
+        if (bar->subControls & arrow.button)
+            fusionArrows += arrowBox(subControlRect(CC_ScrollBar, bar, arrow.button, widget) - arrow.inside, arrow.type, Zoom()).toAlignedRect();
+    painter->save();
+    painter->setClipRegion(QRegion(bar->rect) - fusionArrows, Qt::IntersectClip);
+    QProxyStyle::drawComplexControl(CC_ScrollBar, bar, painter, widget);
+    painter->restore();
+    for (const QRect &box : fusionArrows) {
+        painter->save();
+        painter->setClipRect(box, Qt::IntersectClip);
+        painter->translate(horizontal ? QPoint(box.width() + 1, 0) : QPoint(0, box.height() + 1));
+        QProxyStyle::drawComplexControl(CC_ScrollBar, bar, painter, widget);
+        painter->restore();
+    }
+    QColor colour = bar->palette.color(QPalette::WindowText);
+    colour.setAlpha(160);
+    for (const auto &arrow : arrows)
+        if (bar->subControls & arrow.button)
+            drawArrow(*painter, arrow.type, arrowBox(subControlRect(CC_ScrollBar, bar, arrow.button, widget) - arrow.inside, arrow.type, zoom), colour);
 }
 
 QRect DesignedStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const

@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+class QStyleOptionSlider;
+
 namespace ui {
 
 // The window's look is part of its design: its colours, black text on them,
@@ -25,6 +27,7 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter, const QWidget *widget = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override;
     int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr, const QWidget *widget = nullptr) const override;
 
@@ -35,6 +38,7 @@ private:
     void drawWithFocusLine(ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawButton(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawField(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
+    void drawZoomedScrollBar(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const;
 };
 
 // Makes DesignedStyle the application's style and its palette the
