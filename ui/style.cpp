@@ -5,11 +5,13 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPolygonF>
 #include <QStyleOption>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -168,52 +170,68 @@ void DesignedStyle::drawControl(ControlElement element, const QStyleOption *opti
 
 void DesignedStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter, const QWidget *widget) const
 {
+    // Fusion keeps a scroll bar's arrows at their designed size whatever
+    // the zoom, and Qt 6.8's Fusion shapes them otherwise than Qt 6.4's.
     const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
-    if (control == CC_ScrollBar && bar && zoomOf(widget).factor != 1) {
-        drawZoomedScrollBar(bar, painter, widget);
+    const bool fusionArrowsFit = QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && zoomOf(widget).factor == 1;
+    if (control == CC_ScrollBar && bar && !fusionArrowsFit) {
+        drawScrollBarArrows(bar, painter, widget);
         return;
     }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
-// Fusion's scroll bar, with its arrows drawn at the zoom: Fusion's own stay
-// as small as at the designed size. Where Fusion's arrow would be, its
-// button is drawn as it is a little before the arrow, where only the
-// button's colour is: the button shades across, not along, the bar.
-void DesignedStyle::drawZoomedScrollBar(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const
+// Fusion's scroll bar with arrows of the style's own, shaped as Fusion
+// shapes them at the designed size and zoomed. Where Fusion's arrow would
+// be, its button shows as it is a little above the arrow, where there is
+// nothing but the button's colour: the button shades across the bar, not
+// along it.
+void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const
 {
     const bool horizontal = bar->orientation == Qt::Horizontal;
     const bool forward = bar->direction == Qt::LeftToRight;
-    const struct
+    struct Arrow
     {
-        SubControl button;
         Qt::ArrowType type;
-        QMargins inside; // the arrow's room within the button
-    } arrows[]{
-        {SC_ScrollBarSubLine, horizontal ? (forward ? Qt::LeftArrow : Qt::RightArrow) : Qt::UpArrow, horizontal ? QMargins(0, 1, 2, 1) : QMargins(1, 0, 1, 2)},
-        {SC_ScrollBarAddLine, horizontal ? (forward ? Qt::RightArrow : Qt::LeftArrow) : Qt::DownArrow, QMargins(1, 1, 1, 1)},
+        QRect button;
+        QRect room;
+        QRect fusions; // Fusion's arrow, a pixel wider all round for either release's shape
     };
-    const Zoom zoom = zoomOf(widget);
-    QRegion fusionArrows;
-    for (const auto &arrow : arrows)
-        if (bar->subControls & arrow.button)
-            fusionArrows += arrowBox(subControlRect(CC_ScrollBar, bar, arrow.button, widget) - arrow.inside, arrow.type, Zoom()).toAlignedRect();
-    painter->save();
-    painter->setClipRegion(QRegion(bar->rect) - fusionArrows, Qt::IntersectClip);
+    std::vector<Arrow> arrows;
+    const auto add = [&](SubControl control, Qt::ArrowType type, QMargins inside) {
+        if (!(bar->subControls & control))
+            return;
+        const QRect button = subControlRect(CC_ScrollBar, bar, control, widget);
+        arrows.push_back({type, button, button - inside, arrowBox(button - inside, type, Zoom()).toAlignedRect().adjusted(-1, -1, 1, 1)});
+    };
+    add(SC_ScrollBarSubLine, horizontal ? (forward ? Qt::LeftArrow : Qt::RightArrow) : Qt::UpArrow,
+        horizontal ? QMargins(0, 1, 2, 1) : QMargins(1, 0, 1, 2));
+    add(SC_ScrollBarAddLine, horizontal ? (forward ? Qt::RightArrow : Qt::LeftArrow) : Qt::DownArrow, QMargins(1, 1, 1, 1));
+
     QProxyStyle::drawComplexControl(CC_ScrollBar, bar, painter, widget);
-    painter->restore();
-    for (const QRect &box : fusionArrows) {
-        painter->save();
-        painter->setClipRect(box, Qt::IntersectClip);
-        painter->translate(horizontal ? QPoint(box.width() + 1, 0) : QPoint(0, box.height() + 1));
-        QProxyStyle::drawComplexControl(CC_ScrollBar, bar, painter, widget);
-        painter->restore();
+    // Fusion's bar once more, off screen, to take the button's colours from.
+    const qreal scale = painter->device()->devicePixelRatioF();
+    QImage fusions((QSizeF(bar->rect.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    fusions.setDevicePixelRatio(scale);
+    fusions.fill(Qt::transparent);
+    {
+        QPainter offScreen(&fusions);
+        offScreen.translate(-bar->rect.topLeft());
+        QProxyStyle::drawComplexControl(CC_ScrollBar, bar, &offScreen, widget);
     }
+    for (const Arrow &arrow : arrows) {
+        // The line halfway between the button's edge and the arrow, over
+        // the whole of Fusion's arrow.
+        const QRect &box = arrow.fusions;
+        const QPoint clean = (horizontal ? QPoint((arrow.button.left() + box.left()) / 2, box.top()) : QPoint(box.left(), (arrow.button.top() + box.top()) / 2)) - bar->rect.topLeft();
+        const QRectF line(QPointF(clean) * scale, horizontal ? QSizeF(1, box.height() * scale) : QSizeF(box.width() * scale, 1));
+        painter->drawImage(QRectF(box), fusions, line);
+    }
+
     QColor colour = bar->palette.color(QPalette::WindowText);
     colour.setAlpha(160);
-    for (const auto &arrow : arrows)
-        if (bar->subControls & arrow.button)
-            drawArrow(*painter, arrow.type, arrowBox(subControlRect(CC_ScrollBar, bar, arrow.button, widget) - arrow.inside, arrow.type, zoom), colour);
+    for (const Arrow &arrow : arrows)
+        drawArrow(*painter, arrow.type, arrowBox(arrow.room, arrow.type, zoomOf(widget)), colour);
 }
 
 QRect DesignedStyle::subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const

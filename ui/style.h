@@ -38,7 +38,7 @@ private:
     void drawWithFocusLine(ControlElement element, const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawButton(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawField(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
-    void drawZoomedScrollBar(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const;
+    void drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const;
 };
 
 // Makes DesignedStyle the application's style and its palette the
