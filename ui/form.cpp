@@ -4,7 +4,9 @@
 #include "zoom.h"
 
 #include <QAccessible>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -29,6 +31,24 @@ public:
 
 signals:
     void zoomChanged();
+
+protected:
+    // Out of full screen, Qt on Wayland paints the window into the buffer
+    // that the compositor's answer brings, but not the controls that cover
+    // their own background; and which exposure brings it, Qt does not say.
+    // So every exposure paints the controls too.
+    void showEvent(QShowEvent *event) override
+    {
+        QWidget::showEvent(event);
+        windowHandle()->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose)
+            for (QWidget *control : findChildren<QWidget *>())
+                control->update();
+        return QWidget::eventFilter(watched, event);
+    }
 };
 
 Zoom zoomOf(const QWidget *widget)
@@ -152,6 +172,11 @@ void Form::zoomTo(qreal factor, QPoint origin)
     if (zoom.factor == surface_->zoom.factor && zoom.origin == surface_->zoom.origin)
         return;
     surface_->zoom = zoom;
+    // Everything is painted anew once all has its new place and size: a
+    // control's pixels shifted to its new place would be taken from a
+    // window that the compositor may have given a new buffer (Wayland).
+    surface_->setUpdatesEnabled(false);
+    const auto repaint = qScopeGuard([this] { surface_->setUpdatesEnabled(true); });
     // The font first, then the places: a caption is fitted to its room
     // again as the room changes, and by then it inherits the new font.
     surface_->setFont(zoomedFont(factor));
