@@ -1,6 +1,7 @@
 // The real program under a real Wayland compositor (weston, headless): the
 // desktop file name it sends, the size it asks for, and its window on the
-// compositor's screen, pixel for pixel as on an X server.
+// compositor's screen, pixel for pixel as on an X server; and under weston
+// nested in the test's X server, zoomed and shown full screen by real keys.
 
 #include "xsession.h"
 
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +30,23 @@ QPoint findWindow(const QImage &screen)
     return QPoint(-1, -1);
 }
 
+bool fillsTheScreen(const QImage &screen)
+{
+    const QColor lavender(192, 192, 255);
+    return !screen.isNull() && screen.pixelColor(0, 0) == lavender && screen.pixelColor(screen.width() - 1, screen.height() - 1) == lavender;
+}
+
+// Within the window, not on weston's panel.
+bool showsTheTarget(const QImage &screen)
+{
+    const QPoint window = findWindow(screen);
+    for (int y = std::max(0, window.y()); y < screen.height(); ++y)
+        for (int x = std::max(0, window.x()); x < screen.width(); ++x)
+            if (screen.pixelColor(x, y) == QColor(255, 255, 0))
+                return true;
+    return false;
+}
+
 } // namespace
 
 class TestWayland : public QObject
@@ -38,6 +58,7 @@ private slots:
     void cleanupTestCase();
     void tellsItsDesktopEntryAndFixedSize();
     void showsAsUnderX();
+    void keysZoomAndShowFullScreen();
 
 private:
     QProcessEnvironment waylandEnvironment() const;
@@ -141,6 +162,48 @@ void TestWayland::showsAsUnderX()
     if (differing)
         onWayland.save(QDir::temp().filePath(QStringLiteral("eye-trainer-wayland.png")));
     QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ from the window on X").arg(differing)));
+}
+
+// Weston's X11 backend takes the X server's input events and gives them to
+// the program's window, once a click has given it the focus.
+void TestWayland::keysZoomAndShowFullScreen()
+{
+    const QString socket = QStringLiteral("eye-trainer-keys");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    XSession weston;
+    const QString failed = weston.startProgram(QStringLiteral("weston"), 15000,
+        {"--backend=x11-backend.so", "--use-pixman", "--no-config", "--socket=" + socket, "--width=1024", "--height=768"}, {"--class", "weston"});
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    QProcess keyed;
+    QProcessEnvironment env = waylandEnvironment();
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    keyed.setProcessEnvironment(env);
+    keyed.start(QStringLiteral(EYE_TRAINER_PATH), {});
+    QString said;
+    const auto saidSoFar = [&] { return said += QString::fromUtf8(keyed.readAllStandardError()); };
+    QPoint window;
+    QTRY_VERIFY_WITH_TIMEOUT((window = findWindow(weston.capture())).x() >= 0, 15000);
+    // Weston takes a click for one at (0, 0) until the pointer has entered
+    // its window from outside (the X server's screen is 1280 x 1024).
+    weston.movePointer(QPoint(1100, 900));
+    weston.click(window + QPoint(5, 5));
+
+    weston.key(QStringLiteral("ctrl+plus"));
+    QTRY_VERIFY_WITH_TIMEOUT(saidSoFar().contains(QLatin1String("set_min_size(576, 469)")), 5000);
+    weston.key(QStringLiteral("F11"));
+    QTRY_VERIFY_WITH_TIMEOUT(fillsTheScreen(weston.capture()), 5000);
+    weston.key(QStringLiteral("Escape"));
+    // A window again, once the compositor has said so, with every control
+    // painted anew.
+    QTRY_VERIFY_WITH_TIMEOUT(saidSoFar().count(QLatin1String("set_min_size(576, 469)")) == 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!fillsTheScreen(weston.capture()), 5000);
+    QTest::qWait(1000); // the compositor's new buffer has no event of its own
+    QVERIFY(showsTheTarget(weston.capture()));
+    weston.key(QStringLiteral("ctrl+q"));
+    QVERIFY(keyed.waitForFinished(5000));
+    QCOMPARE(keyed.exitCode(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestWayland)

@@ -9,13 +9,13 @@ XSession::~XSession()
     stop();
 }
 
-QString XSession::startProgram(const QString &path, int timeoutMs)
+QString XSession::startProgram(const QString &path, int timeoutMs, const QStringList &arguments, const QStringList &window)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program_.start(path, {});
+    program_.start(path, arguments);
     if (!program_.waitForStarted(5000))
         return QStringLiteral("%1 did not start: %2").arg(path, program_.errorString());
 
@@ -25,7 +25,7 @@ QString XSession::startProgram(const QString &path, int timeoutMs)
             return QStringLiteral("the program ended before its window appeared (exit code %1)").arg(program_.exitCode());
         if (deadline.hasExpired())
             return QStringLiteral("the window never appeared within %1 ms").arg(timeoutMs);
-        windowId_ = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "Биология"}).section('\n', 0, 0);
+        windowId_ = run(QStringLiteral("xdotool"), QStringList{"search", "--onlyvisible"} + window).section('\n', 0, 0);
         if (windowId_.isEmpty())
             QThread::msleep(100);
     }
@@ -73,6 +73,12 @@ void XSession::click(QPoint at)
 {
     const QPoint screen = window_.topLeft() + at;
     run(QStringLiteral("xdotool"), {"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
+}
+
+void XSession::movePointer(QPoint at)
+{
+    const QPoint screen = window_.topLeft() + at;
+    run(QStringLiteral("xdotool"), {"mousemove", QString::number(screen.x()), QString::number(screen.y())});
 }
 
 void XSession::key(const QString &keys)

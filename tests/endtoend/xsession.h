@@ -18,8 +18,9 @@ public:
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
 
-    // Starts the program and waits for its window; an empty text on success.
-    QString startProgram(const QString &path, int timeoutMs);
+    // Starts the program and waits for its window, the one that xdotool's
+    // search finds with the options given; an empty text on success.
+    QString startProgram(const QString &path, int timeoutMs, const QStringList &arguments = {}, const QStringList &window = {"--name", "Биология"});
     void stop();
     // The program's exit status once it has ended by itself, -1 if it runs
     // on after the time given.
@@ -27,6 +28,7 @@ public:
 
     // Window-relative pixels.
     void click(QPoint at);
+    void movePointer(QPoint at);
     void key(const QString &keys);
     QImage capture();
 
