@@ -4,6 +4,7 @@
 #include "zoom.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
@@ -36,11 +37,13 @@ protected:
     // Out of full screen, Qt on Wayland paints the window into the buffer
     // that the compositor's answer brings, but not the controls that cover
     // their own background; and which exposure brings it, Qt does not say.
-    // So every exposure paints the controls too.
+    // So there every exposure paints the controls too; elsewhere that would
+    // only paint the window twice as it first shows.
     void showEvent(QShowEvent *event) override
     {
         QWidget::showEvent(event);
-        windowHandle()->installEventFilter(this);
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            windowHandle()->installEventFilter(this);
     }
     bool eventFilter(QObject *watched, QEvent *event) override
     {
