@@ -15,11 +15,11 @@ inline bool activate(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
-// The window as the user first meets it: set up as the program sets it up,
-// loaded, shown and active; null when it never shows.
+// The window as the user first meets it: loaded, shown and active; null
+// when it never shows. The test sets the application up once, as the
+// program does (program::prepareApplication) or as it means to test.
 inline std::unique_ptr<ExerciseForm> shownWindow()
 {
-    program::prepareApplication();
     auto form = std::make_unique<ExerciseForm>();
     form->Form_Load();
     form->show();

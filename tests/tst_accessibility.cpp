@@ -16,6 +16,7 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { program::prepareApplication(); }
     void everyControlHasAName_data();
     void everyControlHasAName();
     void tabVisitsControlsInTabIndexOrder();

@@ -58,6 +58,7 @@ class TestExercise : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { program::prepareApplication(); }
     void firstSixTicks_data();
     void firstSixTicks();
     void emptyModeRunsLeftRight();

@@ -11,7 +11,6 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QStyleFactory>
 #include <QTest>
 
 using namespace ui;
@@ -90,7 +89,7 @@ private slots:
 
 void TestExerciseForm::initTestCase()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    program::prepareApplication();
 }
 
 // clang-format off
