@@ -69,13 +69,13 @@ Place placeOf(std::optional<QPoint> corner)
     return Place::Elsewhere;
 }
 
-std::vector<Change> watchTarget(XSession &session, int forMs)
+std::vector<Change> watchTarget(XSession &session, int forMs, std::size_t enough)
 {
     std::vector<Change> changes;
     QElapsedTimer clock;
     clock.start();
     std::optional<Place> last;
-    while (clock.elapsed() < forMs) {
+    while (clock.elapsed() < forMs && changes.size() < enough) {
         const QImage image = session.capture();
         const qint64 at = clock.elapsed();
         if (image.isNull())

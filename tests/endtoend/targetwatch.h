@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -25,9 +26,9 @@ struct Change
     Place place;
 };
 
-// Captures the window for a while and keeps each change of the target's
-// place.
-std::vector<Change> watchTarget(XSession &session, int forMs);
+// Captures the window for a while, or until it has seen as many places as
+// asked for, and keeps each change of the target's place.
+std::vector<Change> watchTarget(XSession &session, int forMs, std::size_t enough = SIZE_MAX);
 
 // The median time between changes, leaving out the first, which only ends
 // the waiting.
