@@ -84,7 +84,7 @@ class Speech:
             time.sleep(0.1)
         return condition(self.lines())
 
-    def settle(self, quiet=1.5, timeout=10):
+    def settle(self, quiet=1.0, timeout=10):
         """Waits until Orca has said nothing new for a while; what it said."""
         deadline = time.monotonic() + timeout
         said = self.lines()
@@ -141,7 +141,7 @@ def main():
 
         # Only ticks: the target moves, Orca stays silent.
         quiet = len(speech.lines())
-        time.sleep(3)
+        time.sleep(2)  # ten ticks
         check(speech.lines()[quiet:] == [], "nothing is said while the exercise only ticks", str(speech.lines()[quiet:]))
 
         press(speech, "Tab")  # "Спри"
