@@ -1,5 +1,6 @@
 // The exercise window as designed, its start-up and the user's commands.
 
+#include "design.h"
 #include "exerciseform.h"
 #include "shownwindow.h"
 #include "twips.h"
@@ -105,16 +106,16 @@ void TestExerciseForm::windowedControls_data()
     const qint64 orange = 0x0080C0FF;
     QTest::newRow("List1(3)") << "List1" << 3 << QRectF(5640, 1200, 1335, 1200) << DefaultColour << QStringList{"0", "1", "2", "3"} << false;
     QTest::newRow("List1(2)") << "List1" << 2 << QRectF(5160, 1200, 1335, 1200) << DefaultColour << QStringList{"0", "1", "2", "3", "4", "5"} << false;
-    QTest::newRow("Option1(6)") << "Option1" << 6 << QRectF(600, 2880, 1935, 375) << orange << QStringList{"По часовата"} << true;
+    QTest::newRow("Option1(6)") << "Option1" << 6 << designed::ClockwiseOption << orange << QStringList{"По часовата"} << true;
     QTest::newRow("Option1(5)") << "Option1" << 5 << QRectF(600, 2520, 1935, 375) << orange << QStringList{"Срещу часовата"} << true;
     QTest::newRow("Option1(4)") << "Option1" << 4 << QRectF(600, 2160, 1935, 375) << orange << QStringList{"Перспектива"} << true;
     QTest::newRow("Option1(3)") << "Option1" << 3 << QRectF(600, 1800, 1935, 375) << orange << QStringList{"Свещ-яркост"} << true;
-    QTest::newRow("List1(0)") << "List1" << 0 << QRectF(3360, 1560, 1215, 1200) << DefaultColour
+    QTest::newRow("List1(0)") << "List1" << 0 << designed::PeriodList << DefaultColour
                               << QStringList{"200", "300", "400", "500", "500", "700", "800", "900"} << true;
     QTest::newRow("List1(1)") << "List1" << 1 << QRectF(4680, 1200, 1335, 1200) << DefaultColour << QStringList{"0", "1", "0", "1"} << false;
     QTest::newRow("Picture1") << "Picture1" << 0 << QRectF(0, 2600, 500, 500) << qint64(0x0000FFFF) << QStringList{} << true;
-    QTest::newRow("Command1(1)") << "Command1" << 1 << QRectF(3960, 720, 1215, 375) << qint64(0x000000FF) << QStringList{"Спри"} << true;
-    QTest::newRow("Command1(0)") << "Command1" << 0 << QRectF(2640, 720, 1215, 375) << qint64(0x0000FF00) << QStringList{"Започни"} << true;
+    QTest::newRow("Command1(1)") << "Command1" << 1 << designed::StopButton << qint64(0x000000FF) << QStringList{"Спри"} << true;
+    QTest::newRow("Command1(0)") << "Command1" << 0 << designed::StartButton << qint64(0x0000FF00) << QStringList{"Започни"} << true;
     QTest::newRow("Option1(2)") << "Option1" << 2 << QRectF(600, 1440, 1935, 375) << orange << QStringList{"Светофар"} << true;
     QTest::newRow("Option1(1)") << "Option1" << 1 << QRectF(600, 1080, 1935, 375) << orange << QStringList{"Горе-Долу"} << true;
     QTest::newRow("Option1(0)") << "Option1" << 0 << QRectF(600, 720, 1935, 375) << orange << QStringList{"Ляво-Дясно"} << true;
@@ -235,11 +236,11 @@ void TestExerciseForm::labels()
 {
     ExerciseForm form;
     const Label &period = form.Label1[1];
-    QCOMPARE(QRectF(period.Left(), period.Top(), period.Width(), period.Height()), QRectF(3360, 1320, 1215, 300));
+    QCOMPARE(QRectF(period.Left(), period.Top(), period.Width(), period.Height()), designed::PeriodLabel);
     QCOMPARE(period.Caption(), "Период");
     QCOMPARE(period.BackColor(), std::optional<Colour>(0x0080C0FF));
     const Label &title = form.Label1[0];
-    QCOMPARE(QRectF(title.Left(), title.Top(), title.Width(), title.Height()), QRectF(3960, 240, 2895, 300));
+    QCOMPARE(QRectF(title.Left(), title.Top(), title.Width(), title.Height()), designed::TitleLabel);
     QCOMPARE(title.Caption(), "Тренировка за очите");
     QCOMPARE(title.BackColor(), std::optional<Colour>(0x0080C0FF));
 }
@@ -250,8 +251,8 @@ void TestExerciseForm::window()
     QWidget *window = form.form.surface();
     QVERIFY(window->windowTitle().endsWith(QStringLiteral("  Биология - упражнения за зрение")));
     QVERIFY(!window->windowTitle().startsWith(' '));
-    QCOMPARE(window->minimumSize(), QSize(461, 375));
-    QCOMPARE(window->maximumSize(), QSize(461, 375));
+    QCOMPARE(window->minimumSize(), designed::WindowPixels);
+    QCOMPARE(window->maximumSize(), designed::WindowPixels);
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->palette().color(QPalette::Window), QColor(192, 192, 255));
     QCOMPARE(window->font().family(), "Times New Roman");
@@ -364,9 +365,9 @@ void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits()
     QFETCH(qreal, expected);
 
     using program::ZoomKey;
-    const QSizeF designed(461, 375);
-    const qreal zoom = key == "full" ? program::fittedZoom(designed, room)
-                                     : program::steppedZoom(now, key == "in" ? ZoomKey::In : key == "out" ? ZoomKey::Out : ZoomKey::Designed, designed, room);
+    const QSizeF size = designed::WindowPixels;
+    const qreal zoom = key == "full" ? program::fittedZoom(size, room)
+                                     : program::steppedZoom(now, key == "in" ? ZoomKey::In : key == "out" ? ZoomKey::Out : ZoomKey::Designed, size, room);
     QCOMPARE(zoom, expected);
 }
 
@@ -443,11 +444,12 @@ void TestExerciseForm::targetPassesBehindListAndOverTextBox()
     form->Picture1->setTop(2312.5f);
     QImage image = form->form.surface()->grab().toImage();
     QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);               // its left part, in the open
-    QVERIFY(pixel(image, 3360 + 60, 2312.5f + 250) != yellow);             // under the period list
-    QCOMPARE(pixel(image, 2640 + 100, 720 + 180), QColor(0, 255, 0));      // the green button
-    QCOMPARE(pixel(image, 3960 + 100, 720 + 180), QColor(255, 0, 0));      // the red button
-    QCOMPARE(pixel(image, 600 + 1800, 2880 + 180), QColor(255, 192, 128)); // an option's back colour
-    QCOMPARE(pixel(image, 3360 + 20, 1320 + 20), QColor(255, 192, 128));   // the period label
+    const auto at = [&](const QRectF &control, float right, float down) { return pixel(image, float(control.left()) + right, float(control.top()) + down); };
+    QVERIFY(pixel(image, float(designed::PeriodList.left()) + 60, 2312.5f + 250) != yellow); // under the period list
+    QCOMPARE(at(designed::StartButton, 100, 180), QColor(0, 255, 0));                          // the green button
+    QCOMPARE(at(designed::StopButton, 100, 180), QColor(255, 0, 0));                           // the red button
+    QCOMPARE(at(designed::ClockwiseOption, 1800, 180), QColor(255, 192, 128));                 // an option's back colour
+    QCOMPARE(at(designed::PeriodLabel, 20, 20), QColor(255, 192, 128));                        // the period label
     QCOMPARE(pixel(image, 3000, 3300), QColor(192, 192, 255));             // the window
 
     form->Picture1->setTop(4625);

@@ -1,6 +1,7 @@
 // The real program on a real X server, used as a person uses it: clicks and
 // keys go in as X input events, and the target is found by its pixels.
 
+#include "design.h"
 #include "targetwatch.h"
 #include "xsession.h"
 
@@ -14,18 +15,11 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-
-QPoint centreOf(int left, int top, int width, int height)
-{
-    return QPoint((left + width / 2) / TwipsPerPixel, (top + height / 2) / TwipsPerPixel);
-}
-
-// Window-relative places of the controls used, from their twips.
-const QPoint StartButton = centreOf(2640, 720, 1215, 375);
-const QPoint StopButton = centreOf(3960, 720, 1215, 375);
-const QPoint ClockwiseOption = centreOf(600, 2880, 1935, 375);
-const QPoint FirstPeriod((3360 + 300) / TwipsPerPixel, 1560 / TwipsPerPixel + 10);
+// Window-relative places of the controls used.
+const QPoint StartButton = designed::pixelOf(designed::StartButton.center());
+const QPoint StopButton = designed::pixelOf(designed::StopButton.center());
+const QPoint ClockwiseOption = designed::pixelOf(designed::ClockwiseOption.center());
+const QPoint FirstPeriod = designed::pixelOf(designed::PeriodList.topLeft() + QPointF(300, 150));
 
 } // namespace
 
@@ -50,7 +44,7 @@ void TestEndToEnd::initTestCase()
 {
     const QString program = session.startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
     QVERIFY2(program.isEmpty(), qPrintable(program));
-    QCOMPARE(session.windowGeometry().size(), QSize(461, 375));
+    QCOMPARE(session.windowGeometry().size(), designed::WindowPixels);
     // At rest after start-up: Left 0, Top YS.
     QTRY_COMPARE_WITH_TIMEOUT(findTarget(session.capture()), std::optional<QPoint>(QPoint(0, 154)), 5000);
 }

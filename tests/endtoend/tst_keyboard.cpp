@@ -1,6 +1,7 @@
 // The real program under a window manager, used by the keyboard alone: keys
 // go in as X input events, and what they did is read off the target's pixels.
 
+#include "design.h"
 #include "targetwatch.h"
 #include "xsession.h"
 
@@ -193,7 +194,7 @@ void TestKeyboard::zoomKeysAndFullScreen()
     keys(QStringLiteral("ctrl+plus ctrl+plus ctrl+plus"));
     QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(1153, 938), 3000);
     keys(QStringLiteral("ctrl+0"));
-    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(461, 375), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), designed::WindowPixels, 3000);
     QTRY_VERIFY_WITH_TIMEOUT(session->capture() == designed, 3000);
 
     keys(QStringLiteral("F11"));
@@ -207,12 +208,12 @@ void TestKeyboard::zoomKeysAndFullScreen()
             lefts.insert(left);
     QCOMPARE(lefts.size(), std::size_t(2));
     // From XL to XD, 6365 twips, at the largest zoom the screen holds.
-    const double fitted = std::min(1280.0 / 461, 1024.0 / 375);
+    const double fitted = std::min(1280.0 / designed::WindowPixels.width(), 1024.0 / designed::WindowPixels.height());
     const double jump = *lefts.rbegin() - *lefts.begin();
     QVERIFY2(std::abs(jump - 6365.0 / 15 * fitted) <= 2, qPrintable(QStringLiteral("jump %1 px at zoom %2").arg(jump).arg(fitted)));
 
     keys(QStringLiteral("Escape"));
-    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), QSize(461, 375), 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(session->windowSize(), designed::WindowPixels, 3000);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboard)

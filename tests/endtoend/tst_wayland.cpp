@@ -3,6 +3,7 @@
 // compositor's screen, pixel for pixel as on an X server; and under weston
 // nested in the test's X server, zoomed and shown full screen by real keys.
 
+#include "design.h"
 #include "targetwatch.h"
 #include "xsession.h"
 
@@ -133,8 +134,8 @@ void TestWayland::tellsItsDesktopEntryAndFixedSize()
     const QRegularExpressionMatch minimum = QRegularExpression(QStringLiteral(R"(set_min_size\((\d+), (\d+)\))")).match(protocol);
     const QRegularExpressionMatch maximum = QRegularExpression(QStringLiteral(R"(set_max_size\((\d+), (\d+)\))")).match(protocol);
     QVERIFY(minimum.hasMatch() && maximum.hasMatch());
-    QCOMPARE(QSize(minimum.captured(1).toInt(), minimum.captured(2).toInt()), QSize(461, 375));
-    QCOMPARE(QSize(maximum.captured(1).toInt(), maximum.captured(2).toInt()), QSize(461, 375));
+    QCOMPARE(QSize(minimum.captured(1).toInt(), minimum.captured(2).toInt()), designed::WindowPixels);
+    QCOMPARE(QSize(maximum.captured(1).toInt(), maximum.captured(2).toInt()), designed::WindowPixels);
     QVERIFY(protocol.contains(QStringLiteral("set_title(\"eye-trainer.example  Биология - упражнения за зрение\")")));
 }
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPoint>
+#include <QRectF>
+#include <QSize>
+
+// The window as designed, typed here once more for the tests, apart from
+// the program's own table: a slip in that table must fail a test. Places
+// are Left, Top, Width, Height in twips.
+namespace designed {
+
+// The client area: 6915 x 5625 twips.
+inline const QSize WindowPixels(461, 375);
+
+inline const QRectF StartButton(2640, 720, 1215, 375);
+inline const QRectF StopButton(3960, 720, 1215, 375);
+inline const QRectF ClockwiseOption(600, 2880, 1935, 375);
+inline const QRectF PeriodList(3360, 1560, 1215, 1200);
+inline const QRectF PeriodLabel(3360, 1320, 1215, 300);
+inline const QRectF TitleLabel(3960, 240, 2895, 300);
+
+// A place in twips as the pixel at the designed size.
+inline QPoint pixelOf(QPointF twips)
+{
+    return (twips / 15).toPoint();
+}
+
+} // namespace designed
