@@ -24,7 +24,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 using namespace ui;
 
@@ -87,23 +86,23 @@ QString differenceFrom(const QImage &image, const QString &reference)
     const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
     const QImage actual = image.convertToFormat(QImage::Format_RGB32);
     if (expected.size() != actual.size())
-        return QStringLiteral("%1 x %2 pixels, %3 is %4 x %5").arg(actual.width()).arg(actual.height()).arg(reference).arg(expected.width()).arg(expected.height());
+        return QStringLiteral("the capture's size differs from %1").arg(reference);
     QImage difference(actual.size(), QImage::Format_RGB32);
-    std::optional<QPoint> first;
+    QPoint first(-1, -1);
     for (int y = 0; y < actual.height(); ++y)
         for (int x = 0; x < actual.width(); ++x) {
             const bool same = actual.pixel(x, y) == expected.pixel(x, y);
             difference.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
-            if (!same && !first)
+            if (!same && first.x() < 0)
                 first = QPoint(x, y);
         }
-    if (!first)
+    if (first.x() < 0)
         return {};
-    const QString stem = QDir::current().absoluteFilePath(QStringLiteral("tst_look-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+    const QString stem = QDir::current().absoluteFilePath(QStringLiteral("tst_look-%1").arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-')));
     actual.save(stem + QStringLiteral("-capture.png"));
     difference.save(stem + QStringLiteral("-difference.png"));
     return QStringLiteral("pixel (%1, %2) is %3, %4 has %5; see %6-capture.png and -difference.png")
-        .arg(first->x()).arg(first->y()).arg(QColor(actual.pixel(*first)).name(), reference, QColor(expected.pixel(*first)).name(), stem);
+        .arg(first.x()).arg(first.y()).arg(QColor(actual.pixel(first)).name(), reference, QColor(expected.pixel(first)).name(), stem);
 }
 
 } // namespace

@@ -67,12 +67,25 @@ private slots:
 
 private:
     QProcessEnvironment waylandEnvironment() const;
+    // Starts the program on the compositor with the socket given, telling
+    // on its error channel what it says to it.
+    void startOnWayland(QProcess &process, const QString &socket = Socket) const;
 
     QTemporaryDir runtime;
     QProcess compositor;
     QProcess program;
     QString protocol; // what the program said to the compositor
 };
+
+void TestWayland::startOnWayland(QProcess &process, const QString &socket) const
+{
+    QProcessEnvironment env = waylandEnvironment();
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(EYE_TRAINER_PATH), {});
+}
 
 QProcessEnvironment TestWayland::waylandEnvironment() const
 {
@@ -96,11 +109,7 @@ void TestWayland::initTestCase()
     QVERIFY2(compositor.waitForStarted(5000), qPrintable(compositor.errorString()));
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(runtime.filePath(Socket)), 10000);
 
-    QProcessEnvironment env = waylandEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
-    program.setProcessEnvironment(env);
-    program.start(QStringLiteral(EYE_TRAINER_PATH), {});
+    startOnWayland(program);
     QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
     // The first frame is attached and committed after the toplevel is set up.
     // Wayland 1.23 (Debian 13) writes an object's id after '#', not '@'.
@@ -180,12 +189,7 @@ void TestWayland::keysZoomAndShowFullScreen()
         {"--backend=x11-backend.so", "--use-pixman", "--no-config", "--socket=" + socket, "--width=1024", "--height=768"}, {"--class", "weston"});
     QVERIFY2(failed.isEmpty(), qPrintable(failed));
     QProcess keyed;
-    QProcessEnvironment env = waylandEnvironment();
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), socket);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-    env.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
-    keyed.setProcessEnvironment(env);
-    keyed.start(QStringLiteral(EYE_TRAINER_PATH), {});
+    startOnWayland(keyed, socket);
     QString said;
     const auto saidSoFar = [&] { return said += QString::fromUtf8(keyed.readAllStandardError()); };
     QPoint window;
