@@ -195,7 +195,7 @@ void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter 
         Qt::ArrowType type;
         QRect button;
         QRect room;
-        QRect fusions; // Fusion's arrow, a pixel wider all round for either release's shape
+        QRect fusionArrow; // a pixel wider all round, for either release's shape
     };
     std::vector<Arrow> arrows;
     const auto add = [&](SubControl control, Qt::ArrowType type, QMargins inside) {
@@ -211,21 +211,21 @@ void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter 
     QProxyStyle::drawComplexControl(CC_ScrollBar, bar, painter, widget);
     // Fusion's bar once more, off screen, to take the button's colours from.
     const qreal scale = painter->device()->devicePixelRatioF();
-    QImage fusions((QSizeF(bar->rect.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    fusions.setDevicePixelRatio(scale);
-    fusions.fill(Qt::transparent);
+    QImage fusionBar((QSizeF(bar->rect.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    fusionBar.setDevicePixelRatio(scale);
+    fusionBar.fill(Qt::transparent);
     {
-        QPainter offScreen(&fusions);
+        QPainter offScreen(&fusionBar);
         offScreen.translate(-bar->rect.topLeft());
         QProxyStyle::drawComplexControl(CC_ScrollBar, bar, &offScreen, widget);
     }
     for (const Arrow &arrow : arrows) {
         // The line halfway between the button's edge and the arrow, over
         // the whole of Fusion's arrow.
-        const QRect &box = arrow.fusions;
+        const QRect &box = arrow.fusionArrow;
         const QPoint clean = (horizontal ? QPoint((arrow.button.left() + box.left()) / 2, box.top()) : QPoint(box.left(), (arrow.button.top() + box.top()) / 2)) - bar->rect.topLeft();
         const QRectF line(QPointF(clean) * scale, horizontal ? QSizeF(1, box.height() * scale) : QSizeF(box.width() * scale, 1));
-        painter->drawImage(QRectF(box), fusions, line);
+        painter->drawImage(QRectF(box), fusionBar, line);
     }
 
     QColor colour = bar->palette.color(QPalette::WindowText);
