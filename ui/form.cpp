@@ -5,11 +5,8 @@
 
 #include <QAccessible>
 #include <QGuiApplication>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace ui {
 
@@ -175,11 +172,6 @@ void Form::zoomTo(qreal factor, QPoint origin)
     if (zoom.factor == surface_->zoom.factor && zoom.origin == surface_->zoom.origin)
         return;
     surface_->zoom = zoom;
-    // Everything is painted anew once all has its new place and size: a
-    // control's pixels shifted to its new place would be taken from a
-    // window that the compositor may have given a new buffer (Wayland).
-    surface_->setUpdatesEnabled(false);
-    const auto repaint = qScopeGuard([this] { surface_->setUpdatesEnabled(true); });
     // The font first, then the places: a caption is fitted to its room
     // again as the room changes, and by then it inherits the new font.
     surface_->setFont(zoomedFont(factor));
