@@ -208,8 +208,7 @@ void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter 
         horizontal ? QMargins(0, 1, 2, 1) : QMargins(1, 0, 1, 2));
     add(SC_ScrollBarAddLine, horizontal ? (forward ? Qt::RightArrow : Qt::LeftArrow) : Qt::DownArrow, QMargins(1, 1, 1, 1));
 
-    QProxyStyle::drawComplexControl(CC_ScrollBar, bar, painter, widget);
-    // Fusion's bar once more, off screen, to take the button's colours from.
+    // Fusion's bar off screen, to take the button's colours from as well.
     const qreal scale = painter->device()->devicePixelRatioF();
     QImage fusionBar((QSizeF(bar->rect.size()) * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
     fusionBar.setDevicePixelRatio(scale);
@@ -219,6 +218,7 @@ void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter 
         offScreen.translate(-bar->rect.topLeft());
         QProxyStyle::drawComplexControl(CC_ScrollBar, bar, &offScreen, widget);
     }
+    painter->drawImage(bar->rect.topLeft(), fusionBar);
     for (const Arrow &arrow : arrows) {
         // The line halfway between the button's edge and the arrow, over
         // the whole of Fusion's arrow.
