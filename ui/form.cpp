@@ -126,7 +126,13 @@ void Form::setClientSize(float width, float height)
 {
     clientWidth_ = width;
     clientHeight_ = height;
-    surface_->setFixedSize(toPixels(width, zoom()), toPixels(height, zoom()));
+    const QSize size(toPixels(width, zoom()), toPixels(height, zoom()));
+    // At a fractional scale, Qt asks the window manager to size the window
+    // in steps of a few device pixels, and before Qt 6.8 counts those steps
+    // from nothing: the window manager then takes the nearest step short of
+    // an odd size. Counted from the size itself, the size is a step.
+    surface_->setBaseSize(size);
+    surface_->setFixedSize(size);
 }
 
 qreal Form::zoom() const
