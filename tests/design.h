@@ -4,6 +4,8 @@
 #include <QRectF>
 #include <QSize>
 
+#include <array>
+
 // The window as designed, typed here once more for the tests, apart from
 // the program's own table: a slip in that table must fail a test. Places
 // are Left, Top, Width, Height in twips.
@@ -11,6 +13,8 @@ namespace designed {
 
 // The client area: 6915 x 5625 twips.
 inline const QSize WindowPixels(461, 375);
+// The zooms that the zoom keys step through.
+inline constexpr std::array<double, 7> ZoomSteps{1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0};
 
 inline const QRectF StartButton(2640, 720, 1215, 375);
 inline const QRectF StopButton(3960, 720, 1215, 375);

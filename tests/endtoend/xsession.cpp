@@ -9,10 +9,12 @@ XSession::~XSession()
     stop();
 }
 
-QString XSession::startProgram(const QString &path, int timeoutMs, const QStringList &arguments, const QStringList &window)
+QString XSession::startProgram(const QString &path, int timeoutMs, const QStringList &arguments, const QStringList &window, const QStringList &environment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString &setting : environment)
+        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program_.start(path, arguments);
@@ -29,25 +31,37 @@ QString XSession::startProgram(const QString &path, int timeoutMs, const QString
         if (windowId_.isEmpty())
             QThread::msleep(100);
     }
-    window_ = geometryNow();
+    window_ = windowGeometry();
     return QString();
 }
 
-QSize XSession::windowSize()
+// Not xdotool's geometry: under a window manager it counts the frame's
+// offset twice.
+QRect XSession::windowGeometry()
 {
-    return geometryNow().size();
-}
-
-QRect XSession::geometryNow()
-{
-    const QStringList shell = run(QStringLiteral("xdotool"), {"getwindowgeometry", "--shell", windowId_}).split('\n');
-    auto value = [&shell](const char *name) {
-        for (const QString &line : shell)
-            if (line.startsWith(QLatin1String(name) + '='))
-                return line.section('=', 1).toInt();
+    const QStringList info = run(QStringLiteral("xwininfo"), {"-id", windowId_}).split('\n');
+    auto value = [&info](const char *name) {
+        for (const QString &line : info)
+            if (line.trimmed().startsWith(QLatin1String(name) + ':'))
+                return line.section(':', 1).toInt();
         return -1;
     };
-    return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
+    return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
+}
+
+// _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+QMargins XSession::frameMargins()
+{
+    const QStringList extents = run(QStringLiteral("xprop"), {"-id", windowId_, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
+    if (extents.size() != 4)
+        return QMargins();
+    return QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+}
+
+QSize XSession::screenSize()
+{
+    const QStringList size = run(QStringLiteral("xdotool"), {"getdisplaygeometry"}).split(' ');
+    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
 }
 
 void XSession::stop()

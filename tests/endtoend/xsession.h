@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -18,9 +19,11 @@ public:
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
 
-    // Starts the program and waits for its window, the one that xdotool's
-    // search finds with the options given; an empty text on success.
-    QString startProgram(const QString &path, int timeoutMs, const QStringList &arguments = {}, const QStringList &window = {"--name", "Биология"});
+    // Starts the program, with NAME=value settings added to its environment,
+    // and waits for its window, the one that xdotool's search finds with the
+    // options given; an empty text on success.
+    QString startProgram(const QString &path, int timeoutMs, const QStringList &arguments = {}, const QStringList &window = {"--name", "Биология"},
+        const QStringList &environment = {});
     void stop();
     // The program's exit status once it has ended by itself, -1 if it runs
     // on after the time given.
@@ -32,13 +35,14 @@ public:
     void key(const QString &keys);
     QImage capture();
 
-    QRect windowGeometry() const { return window_; }
-    // The window's size now, as the X server has it.
-    QSize windowSize();
+    // The window's client area now, as the X server has it, and the frame
+    // that the window manager puts around it.
+    QRect windowGeometry();
+    QMargins frameMargins();
+    QSize screenSize();
 
 private:
     QString run(const QString &program, const QStringList &arguments);
-    QRect geometryNow();
 
     QProcess program_;
     QString windowId_;
