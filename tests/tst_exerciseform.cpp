@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QStyleFactory>
 #include <QTest>
 
 using namespace ui;
@@ -235,6 +236,14 @@ void TestExerciseForm::window()
     QCOMPARE(window->maximumSize(), designed::WindowPixels);
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->palette().color(QPalette::Window), QColor(192, 192, 255));
+    // Every other colour is Qt's own light one for Fusion, as Qt shows it
+    // where no desktop theme speaks, as on this platform.
+    window->ensurePolished();
+    const QPalette light = std::unique_ptr<QStyle>(QStyleFactory::create(QStringLiteral("Fusion")))->standardPalette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (int role = 0; role < QPalette::NColorRoles; ++role)
+            if (role != QPalette::Window)
+                QCOMPARE(window->palette().color(group, QPalette::ColorRole(role)), light.color(group, QPalette::ColorRole(role)));
     QCOMPARE(window->font().family(), "Times New Roman");
     QCOMPARE(window->font().pointSize(), 12);
     QCOMPARE(window->font().weight(), QFont::Normal);

@@ -95,6 +95,10 @@ QPalette DesignedStyle::designedPalette()
             {QPalette::Disabled, QPalette::Dark,            QColor(209, 209, 209).darker(110)},
             {QPalette::Disabled, QPalette::Shadow,          shadow.lighter(150)},
             {QPalette::Disabled, QPalette::Highlight,       QColor(145, 145, 145)},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+            {QPalette::All,      QPalette::Accent,          QColor(48, 140, 198)},
+            {QPalette::Disabled, QPalette::Accent,          QColor(145, 145, 145)},
+#endif
         };
         // clang-format on
         for (const auto &[group, role, colour] : colours)
