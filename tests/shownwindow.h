@@ -29,3 +29,9 @@ inline std::unique_ptr<ExerciseForm> shownWindow()
         return nullptr;
     return form;
 }
+
+// The first entries of the three hidden rings, which every tick rotates.
+inline QStringList heads(const ExerciseForm &form)
+{
+    return {form.List1[1].List(0), form.List1[2].List(0), form.List1[3].List(0)};
+}

@@ -41,11 +41,6 @@ private:
     QTimer poll_;
 };
 
-QStringList heads(ExerciseForm &form)
-{
-    return {form.List1[1].List(0), form.List1[2].List(0), form.List1[3].List(0)};
-}
-
 } // namespace
 
 class TestErrorPath : public QObject

@@ -31,11 +31,6 @@ Look lookOf(const PictureBox &target)
     return {target.Left(), target.Top(), size, target.Visible(), target.BackColor().value_or(0xFFFFFFFF)};
 }
 
-QStringList heads(ExerciseForm &form)
-{
-    return {form.List1[1].List(0), form.List1[2].List(0), form.List1[3].List(0)};
-}
-
 } // namespace
 
 namespace QTest {
@@ -73,8 +68,6 @@ private slots:
     void ringsStayHidden();
     void timerDrivesTheTick();
     void periodChangeWhileRunningTakesEffect();
-    void candleColourIsPainted_data();
-    void candleColourIsPainted();
 };
 
 // clang-format off
@@ -113,12 +106,15 @@ void TestExercise::firstSixTicks()
     QFETCH(qint16, mode);
     QFETCH(QList<Look>, looks);
 
-    ExerciseForm form;
-    form.Form_Load();
-    form.Option1[mode].setValue(true);
+    const auto form = shownWindow();
+    QVERIFY(form);
+    form->Option1[mode].setValue(true);
     for (qsizetype tick = 0; tick < looks.size(); ++tick) {
-        form.Timer1_Timer();
-        QCOMPARE(lookOf(*form.Picture1), looks[tick]);
+        form->Timer1_Timer();
+        QCOMPARE(lookOf(*form->Picture1), looks[tick]);
+        // The colour is painted, not only kept.
+        const QImage image = form->Picture1->widget()->grab().toImage();
+        QCOMPARE(image.pixelColor(image.rect().center()), toQColor(looks[tick].colour));
     }
 }
 
@@ -322,35 +318,6 @@ void TestExercise::periodChangeWhileRunningTakesEffect()
     QVERIFY2(form.Timer1.remainingTime() <= 200, qPrintable(QString::number(form.Timer1.remainingTime())));
     const QStringList before = heads(form);
     QTRY_VERIFY_WITH_TIMEOUT(heads(form) != before, 5000);
-}
-
-// clang-format off
-void TestExercise::candleColourIsPainted_data()
-{
-    QTest::addColumn<int>("ticks");
-    QTest::addColumn<QColor>("colour");
-
-    QTest::newRow("pale yellow") << 1 << QColor(255, 255, 192);
-    QTest::newRow("light yellow") << 2 << QColor(255, 255, 128);
-    QTest::newRow("yellow") << 3 << QColor(255, 255, 0);
-    QTest::newRow("olive") << 4 << QColor(192, 192, 0);
-    QTest::newRow("dark olive") << 5 << QColor(128, 128, 0);
-    QTest::newRow("darkest olive") << 6 << QColor(64, 64, 0);
-}
-// clang-format on
-
-void TestExercise::candleColourIsPainted()
-{
-    QFETCH(int, ticks);
-    QFETCH(QColor, colour);
-
-    const auto form = shownWindow();
-    QVERIFY(form);
-    form->Option1[3].setValue(true);
-    for (int i = 0; i < ticks; ++i)
-        form->Timer1_Timer();
-    const QImage image = form->Picture1->widget()->grab().toImage();
-    QCOMPARE(image.pixelColor(image.rect().center()), colour);
 }
 
 QTEST_MAIN(TestExercise)

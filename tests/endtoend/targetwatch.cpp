@@ -3,6 +3,7 @@
 #include "xsession.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QThread>
 
 #include <algorithm>
@@ -98,4 +99,20 @@ double medianInterval(const std::vector<Change> &changes)
         return 0;
     std::nth_element(intervals.begin(), intervals.begin() + qsizetype(intervals.size() / 2), intervals.end());
     return double(intervals[intervals.size() / 2]);
+}
+
+bool onlyAt(const std::vector<Change> &changes, std::initializer_list<Place> places)
+{
+    for (std::size_t i = 1; i < changes.size(); ++i)
+        if (std::find(places.begin(), places.end(), changes[i].place) == places.end())
+            return false;
+    return true;
+}
+
+QString describe(const std::vector<Change> &changes)
+{
+    QStringList seen;
+    for (const Change &change : changes)
+        seen << QStringLiteral("%1 at %2 ms").arg(nameOf(change.place)).arg(change.atMs);
+    return seen.join(QStringLiteral(", "));
 }

@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -29,6 +31,12 @@ struct Change
 // Captures the window for a while, or until it has seen as many places as
 // asked for, and keeps each change of the target's place.
 std::vector<Change> watchTarget(XSession &session, int forMs, std::size_t enough = SIZE_MAX);
+
+// Whether the target was only at the places given once the watch began;
+// the first place seen is where it was before.
+bool onlyAt(const std::vector<Change> &changes, std::initializer_list<Place> places);
+// The changes, for a failure's message.
+QString describe(const std::vector<Change> &changes);
 
 // The median time between changes, leaving out the first, which only ends
 // the waiting.

@@ -14,27 +14,6 @@
 #include <memory>
 #include <vector>
 
-namespace {
-
-// The first place seen is where the target was before the watch began.
-bool onlyAt(const std::vector<Change> &changes, std::initializer_list<Place> places)
-{
-    for (std::size_t i = 1; i < changes.size(); ++i)
-        if (std::find(places.begin(), places.end(), changes[i].place) == places.end())
-            return false;
-    return true;
-}
-
-QString describe(const std::vector<Change> &changes)
-{
-    QStringList seen;
-    for (const Change &change : changes)
-        seen << QStringLiteral("%1 at %2 ms").arg(nameOf(change.place)).arg(change.atMs);
-    return seen.join(QStringLiteral(", "));
-}
-
-} // namespace
-
 // A helper's failed check ends the test function too.
 #define CHECKED(call)                                                                                                                                          \
     do {                                                                                                                                                       \
@@ -166,25 +145,6 @@ void TestKeyboard::keysCloseTheWindow()
     QCOMPARE(session->waitForExit(5000), 0);
 }
 
-namespace {
-
-// The leftmost column that shows the target's yellow, -1 where none does.
-int yellowLeft(const QImage &image)
-{
-    int left = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < (left < 0 ? image.width() : left); ++x)
-            if ((row[x] & 0xFFFFFF) == 0xFFFF00) {
-                left = x;
-                break;
-            }
-    }
-    return left;
-}
-
-} // namespace
-
 void TestKeyboard::zoomKeysAndFullScreen_data()
 {
     QTest::addColumn<double>("scale");
@@ -244,8 +204,8 @@ void TestKeyboard::zoomKeysAndFullScreen()
     QElapsedTimer watching;
     watching.start();
     while (lefts.size() < 2 && watching.elapsed() < 3000)
-        if (const int left = yellowLeft(session->capture()); left >= 0)
-            lefts.insert(left);
+        if (const std::optional<QPoint> target = findTarget(session->capture()))
+            lefts.insert(target->x());
     QCOMPARE(lefts.size(), std::size_t(2));
     // From XL to XD, 6365 twips, at the largest zoom the screen holds; in
     // device pixels, whatever the desktop's scale.
