@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package into a scratch folder and reads it without
-# installing it: its files, its fields, and lintian's verdict.
+# installing it: its files, its fields, lintian's verdict, and what a
+# desktop reads of it once installed.
 #   check-deb.sh BUILD_DIR APP_ID VERSION
 set -euo pipefail
 build=$1 id=$2 version=$3
@@ -42,6 +43,23 @@ file -b "$scratch/root/usr/bin/eye-trainer" | grep -q 'ELF.*stripped' || { echo 
 ! readelf -d "$scratch/root/usr/bin/eye-trainer" | grep -qE 'RPATH|RUNPATH' || { echo "the program carries a library search path"; exit 1; }
 [ "$(stat -c %a "$scratch/root/usr/share/doc/eye-trainer/copyright")" = 644 ] || { echo "copyright file mode"; exit 1; }
 
-lintian --fail-on error "$deb" 2>&1 | grep -v 'running with root privileges' || true
-lintian --fail-on error "$deb" >/dev/null 2>&1 || { echo "lintian reports errors"; exit 1; }
+status=0
+report=$(lintian --fail-on error "$deb" 2>&1) || status=$?
+grep -v 'running with root privileges' <<<"$report" || true
+[ $status = 0 ] || { echo "lintian reports errors"; exit 1; }
+
+share=$scratch/root/usr/share
+desktop-file-validate "$share/applications/$id.desktop"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+grep -qx "Name=Тренировка за очите" "$share/applications/$id.desktop" || { echo "the menu entry has no Bulgarian name"; exit 1; }
+grep -qx "Icon=$id" "$share/applications/$id.desktop" || { echo "the menu entry names another icon"; exit 1; }
+grep -q "<id>$id</id>" "$share/metainfo/$id.metainfo.xml" || { echo "the metadata names another id"; exit 1; }
+identify -format '%w x %h, %[type]\n' "$share/icons/hicolor/32x32/apps/$id.png" | grep -q '^32 x 32, Palette' \
+    || { echo "the installed icon is not a 32 x 32 palette image"; exit 1; }
+# The manual pages, English and Bulgarian, render without complaint.
+for page in man1 bg/man1; do
+    warnings=$(zcat "$share/man/$page/eye-trainer.1.gz" | LC_ALL=C.UTF-8 groff -k -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || { echo "manual page $page: $warnings"; exit 1; }
+    zcat "$share/man/$page/eye-trainer.1.gz" | head -n1 | grep -qF "\"eye-trainer $version\"" || { echo "the manual page $page names another version"; exit 1; }
+done
 echo "package: $(basename "$deb") as expected"
