@@ -56,15 +56,10 @@ private slots:
     void initTestCase() { program::prepareApplication(); }
     void firstSixTicks_data();
     void firstSixTicks();
-    void emptyModeRunsLeftRight();
-    void phaseKeptAcrossChangeOfExercise();
-    void phaseKeptAcrossStopAndStart();
-    void trafficLightThenPerspectiveLeavesTargetHidden();
-    void perspectiveSizeUndoneByNextExercise_data();
-    void perspectiveSizeUndoneByNextExercise();
+    void scenarios_data();
+    void scenarios();
     void orderOfWritesShowsOnScreen_data();
     void orderOfWritesShowsOnScreen();
-    void unknownModeStillRotatesRings();
     void ringsStayHidden();
     void timerDrivesTheTick();
     void periodChangeWhileRunningTakesEffect();
@@ -118,89 +113,75 @@ void TestExercise::firstSixTicks()
     }
 }
 
-void TestExercise::emptyModeRunsLeftRight()
+namespace {
+
+// Plays a scenario on a loaded window, one step a word: "t" a tick, "o4"
+// a click on option 4, "start" and "stop" the buttons, "mode7" and "mode-"
+// the mode written directly (an unknown one, or empty), "left1000" the
+// target moved.
+void play(ExerciseForm &form, const QString &scenario)
 {
-    ExerciseForm form;
-    form.Form_Load();
-    form.Option1[6].setValue(true);
-    form.Mode = Variant();
-    form.Timer1_Timer();
-    form.Timer1_Timer();
-    QCOMPARE(lookOf(*form.Picture1), (Look{XD, YS, 500, true, Yellow}));
+    for (const QString &step : scenario.split(' ', Qt::SkipEmptyParts)) {
+        if (step == "t")
+            form.Timer1_Timer();
+        else if (step.startsWith('o'))
+            form.Option1[step.mid(1).toShort()].setValue(true);
+        else if (step == "start" || step == "stop")
+            form.Command1_Click(step == "start" ? 0 : 1);
+        else if (step == "mode-")
+            form.Mode = Variant();
+        else if (step.startsWith("mode"))
+            form.Mode = step.mid(4).toShort();
+        else if (step.startsWith("left"))
+            form.Picture1->setLeft(step.mid(4).toFloat());
+        else
+            QFAIL(qPrintable("unknown step " + step));
+    }
 }
 
-void TestExercise::phaseKeptAcrossChangeOfExercise()
-{
-    ExerciseForm form;
-    form.Form_Load();
-    for (int i = 0; i < 3; ++i)
-        form.Timer1_Timer();
-    form.Option1[6].setValue(true);                                      // clockwise, at corner head "3"
-    QCOMPARE(lookOf(*form.Picture1), (Look{XL, YS, 500, true, Yellow})); // nothing moves before the tick
-    form.Picture1->setLeft(1000);
-    form.Timer1_Timer();
-    QCOMPARE(lookOf(*form.Picture1), (Look{XL, YS, 500, true, Yellow}));
-    form.Timer1_Timer();
-    QCOMPARE(lookOf(*form.Picture1), (Look{XS, YG, 500, true, Yellow}));
-}
-
-void TestExercise::phaseKeptAcrossStopAndStart()
-{
-    ExerciseForm form;
-    form.Form_Load();
-    form.Option1[5].setValue(true);
-    form.Command1_Click(0);
-    form.Timer1_Timer();
-    form.Timer1_Timer();
-    form.Command1_Click(1);
-    QCOMPARE(lookOf(*form.Picture1), (Look{XS, YD, 500, true, Yellow})); // stays where the last tick left it
-    form.Command1_Click(0);
-    QCOMPARE(heads(form), (QStringList{"0", "2", "2"}));
-    form.Timer1_Timer();
-    QCOMPARE(lookOf(*form.Picture1), (Look{XD, YS, 500, true, Yellow}));
-}
-
-void TestExercise::trafficLightThenPerspectiveLeavesTargetHidden()
-{
-    ExerciseForm form;
-    form.Form_Load();
-    form.Option1[2].setValue(true);
-    form.Timer1_Timer();
-    QVERIFY(!form.Picture1->Visible());
-    form.Option1[4].setValue(true);
-    form.Timer1_Timer(); // k is the shade ring's third entry, "3"
-    QCOMPARE(lookOf(*form.Picture1), (Look{XS, YS, 125, false, Yellow}));
-}
+} // namespace
 
 // clang-format off
-void TestExercise::perspectiveSizeUndoneByNextExercise_data()
+void TestExercise::scenarios_data()
 {
-    QTest::addColumn<qint16>("mode");
+    QTest::addColumn<QString>("scenario");
     QTest::addColumn<Look>("look");
+    QTest::addColumn<QStringList>("ringHeads"); // none: not looked at
 
-    // after one perspective tick, the second tick of each exercise
-    QTest::newRow("left-right") << qint16(0) << Look{XD, YS, 500, true, Yellow};
-    QTest::newRow("up-down") << qint16(1) << Look{XS, YD, 500, true, Yellow};
-    QTest::newRow("traffic light") << qint16(2) << Look{XS, YS, 500, true, Yellow};
-    QTest::newRow("candle brightness") << qint16(3) << Look{XS, YS, 500, true, 0x0080FFFF};
-    QTest::newRow("counter-clockwise") << qint16(5) << Look{XS, YD, 500, true, Yellow};
-    QTest::newRow("clockwise") << qint16(6) << Look{XD, YS, 500, true, Yellow};
+    QTest::newRow("an empty mode runs left-right") << "o6 mode- t t" << Look{XD, YS, 500, true, Yellow} << QStringList{};
+    // A new exercise goes on from the phase the rings are at.
+    QTest::newRow("new exercise: nothing moves before the tick") << "t t t o6" << Look{XL, YS, 500, true, Yellow} << QStringList{};
+    QTest::newRow("new exercise: clockwise at corner head 3") << "t t t o6 left1000 t" << Look{XL, YS, 500, true, Yellow} << QStringList{};
+    QTest::newRow("new exercise: then on clockwise") << "t t t o6 left1000 t t" << Look{XS, YG, 500, true, Yellow} << QStringList{};
+    QTest::newRow("stop leaves the target where the last tick did") << "o5 start t t stop" << Look{XS, YD, 500, true, Yellow} << QStringList{};
+    QTest::newRow("start again keeps the phase") << "o5 start t t stop start" << Look{XS, YD, 500, true, Yellow} << QStringList{"0", "2", "2"};
+    QTest::newRow("start again goes on from it") << "o5 start t t stop start t" << Look{XD, YS, 500, true, Yellow} << QStringList{};
+    // k is the shade ring's third entry, "3".
+    QTest::newRow("traffic light then perspective leaves the target hidden") << "o2 t o4 t" << Look{XS, YS, 125, false, Yellow} << QStringList{};
+    QTest::newRow("an unknown mode moves nothing") << "mode7 t t t" << Look{XL, YS, 500, true, Yellow} << QStringList{"1", "3", "3"};
+    QTest::newRow("an unknown mode still rotates the rings") << "mode7 t t t mode0 t" << Look{XD, YS, 500, true, Yellow} << QStringList{};
+    // After one perspective tick, the second tick of each exercise: its size is undone.
+    QTest::newRow("perspective, then left-right") << "o4 t o0 t" << Look{XD, YS, 500, true, Yellow} << QStringList{};
+    QTest::newRow("perspective, then up-down") << "o4 t o1 t" << Look{XS, YD, 500, true, Yellow} << QStringList{};
+    QTest::newRow("perspective, then traffic light") << "o4 t o2 t" << Look{XS, YS, 500, true, Yellow} << QStringList{};
+    QTest::newRow("perspective, then candle brightness") << "o4 t o3 t" << Look{XS, YS, 500, true, 0x0080FFFF} << QStringList{};
+    QTest::newRow("perspective, then counter-clockwise") << "o4 t o5 t" << Look{XS, YD, 500, true, Yellow} << QStringList{};
+    QTest::newRow("perspective, then clockwise") << "o4 t o6 t" << Look{XD, YS, 500, true, Yellow} << QStringList{};
 }
 // clang-format on
 
-void TestExercise::perspectiveSizeUndoneByNextExercise()
+void TestExercise::scenarios()
 {
-    QFETCH(qint16, mode);
+    QFETCH(QString, scenario);
     QFETCH(Look, look);
+    QFETCH(QStringList, ringHeads);
 
     ExerciseForm form;
     form.Form_Load();
-    form.Option1[4].setValue(true);
-    form.Timer1_Timer();
-    QCOMPARE(form.Picture1->Width(), float(500.0 / 3.0));
-    form.Option1[mode].setValue(true);
-    form.Timer1_Timer();
+    play(form, scenario);
     QCOMPARE(lookOf(*form.Picture1), look);
+    if (!ringHeads.isEmpty())
+        QCOMPARE(heads(form), ringHeads);
 }
 
 namespace {
@@ -260,22 +241,6 @@ void TestExercise::orderOfWritesShowsOnScreen()
     GeometryLog log(form->Picture1->widget());
     form->Timer1_Timer();
     QCOMPARE(log.geometries, geometries);
-}
-
-void TestExercise::unknownModeStillRotatesRings()
-{
-    ExerciseForm form;
-    form.Form_Load();
-    form.Mode = qint16(7);
-    const Look before = lookOf(*form.Picture1);
-    form.Timer1_Timer();
-    form.Timer1_Timer();
-    form.Timer1_Timer();
-    QCOMPARE(lookOf(*form.Picture1), before);
-    QCOMPARE(heads(form), (QStringList{"1", "3", "3"}));
-    form.Mode = qint16(0);
-    form.Timer1_Timer();
-    QCOMPARE(lookOf(*form.Picture1), (Look{XD, YS, 500, true, Yellow}));
 }
 
 void TestExercise::ringsStayHidden()

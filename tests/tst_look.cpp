@@ -206,15 +206,8 @@ void TestLook::targetIsSquareWithAnEvenBorder()
     QVERIFY2(!inner.isEmpty(), "the target does not show");
     const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
     const int right = outer.right() - inner.right(), bottom = outer.bottom() - inner.bottom();
-    const QString found = QStringLiteral("outer %1x%2, fill %3x%4, border left %5 top %6 right %7 bottom %8")
-                              .arg(outer.width())
-                              .arg(outer.height())
-                              .arg(inner.width())
-                              .arg(inner.height())
-                              .arg(left)
-                              .arg(top)
-                              .arg(right)
-                              .arg(bottom);
+    const QString found = QString::asprintf("outer %dx%d, fill %dx%d, border left %d top %d right %d bottom %d", outer.width(), outer.height(),
+        inner.width(), inner.height(), left, top, right, bottom);
     QVERIFY2(left == top && (outer.right() >= open.right() || right == left) && bottom == top, qPrintable(found));
     if (outer.right() < open.right())
         QVERIFY2(outer.width() == outer.height() && inner.width() == inner.height(), qPrintable(found));
@@ -234,13 +227,7 @@ void TestLook::framesHaveNoGaps()
     for (QWidget *framed : {form->List1[0].widget(), form->Text1[0].widget()}) {
         const QRect inside = devicePixels(framed, scale);
         const QRect gaps = boundingBox(image, inside, [](QColor c) { return c == Lavender || c == Orange; });
-        QVERIFY2(gaps.isEmpty(),
-            qPrintable(QStringLiteral("%1: what lies behind shows at %2,%3 %4x%5")
-                           .arg(framed->accessibleName())
-                           .arg(gaps.x())
-                           .arg(gaps.y())
-                           .arg(gaps.width())
-                           .arg(gaps.height())));
+        QVERIFY2(gaps.isEmpty(), qPrintable(framed->accessibleName() + QString::asprintf(": what lies behind shows at %d,%d %dx%d", gaps.x(), gaps.y(), gaps.width(), gaps.height())));
     }
 }
 
