@@ -39,8 +39,6 @@ private slots:
     void optionRaisesClick();
     void textBoxShowsItsTextBeforeAndWhileShown();
     void arrayRefusesMissingAndDuplicateIndexes();
-    void negativeSizeIsRuntimeError_data();
-    void negativeSizeIsRuntimeError();
     void writingALabelRepaintsIt();
     void captionFitsItsRoom_data();
     void captionFitsItsRoom();
@@ -64,35 +62,46 @@ void TestControls::init()
 // clang-format off
 void TestControls::keepsExactTwips_data()
 {
-    QTest::addColumn<float>("left");
-    QTest::addColumn<float>("top");
-    QTest::addColumn<float>("size");
-    QTest::addColumn<QRect>("pixels");
+    QTest::addColumn<QRectF>("twips");
+    QTest::addColumn<bool>("throughMove");
+    QTest::addColumn<QRect>("pixels"); // none: a run-time error, and nothing changes
 
-    QTest::newRow("start place") << 0.0f << 2600.0f << 500.0f << QRect(0, 173, 33, 33);
-    QTest::newRow("middle, half twips") << 2957.5f << 2312.5f << 500.0f << QRect(197, 154, 33, 33);
-    QTest::newRow("right end") << 6365.0f << 2312.5f << 500.0f << QRect(424, 154, 33, 33);
-    QTest::newRow("perspective 500/3") << 2957.5f << 2312.5f << float(500.0 / 3.0) << QRect(197, 154, 11, 11);
+    QTest::newRow("start place") << QRectF(0, 2600, 500, 500) << false << QRect(0, 173, 33, 33);
+    QTest::newRow("middle, half twips") << QRectF(2957.5, 2312.5, 500, 500) << false << QRect(197, 154, 33, 33);
+    QTest::newRow("right end") << QRectF(6365, 2312.5, 500, 500) << true << QRect(424, 154, 33, 33);
+    QTest::newRow("perspective 500/3") << QRectF(2957.5, 2312.5, float(500.0 / 3.0), float(500.0 / 3.0)) << false << QRect(197, 154, 11, 11);
+    QTest::newRow("negative width") << QRectF(15, 30, -1, 500) << false << QRect();
+    QTest::newRow("negative height") << QRectF(15, 30, 500, -1) << false << QRect();
+    QTest::newRow("negative width, moved") << QRectF(0, 0, -1, 500) << true << QRect();
+    QTest::newRow("negative height, moved") << QRectF(0, 0, 500, -0.5) << true << QRect();
 }
 // clang-format on
 
 void TestControls::keepsExactTwips()
 {
-    QFETCH(float, left);
-    QFETCH(float, top);
-    QFETCH(float, size);
+    QFETCH(QRectF, twips);
+    QFETCH(bool, throughMove);
     QFETCH(QRect, pixels);
 
     PictureBox box(form.surface());
-    box.setLeft(left);
-    box.setTop(top);
-    box.setWidth(size);
-    box.setHeight(size);
-    QCOMPARE(box.Left(), left);
-    QCOMPARE(box.Top(), top);
-    QCOMPARE(box.Width(), size);
-    QCOMPARE(box.Height(), size);
-    QCOMPARE(box.widget()->geometry(), pixels);
+    box.move(15, 30, 500, 500);
+    const auto place = [&] {
+        if (throughMove) {
+            box.move(float(twips.left()), float(twips.top()), float(twips.width()), float(twips.height()));
+        } else {
+            box.setLeft(float(twips.left()));
+            box.setTop(float(twips.top()));
+            box.setWidth(float(twips.width()));
+            box.setHeight(float(twips.height()));
+        }
+    };
+    const bool refused = pixels.isNull();
+    if (refused)
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, place());
+    else
+        place();
+    QCOMPARE(QRectF(box.Left(), box.Top(), box.Width(), box.Height()), refused ? QRectF(15, 30, 500, 500) : twips);
+    QCOMPARE(box.widget()->geometry(), refused ? QRect(1, 2, 33, 33) : pixels);
 }
 
 // A write raises Click inside it, with the new value already in place; the
@@ -177,37 +186,6 @@ void TestControls::arrayRefusesMissingAndDuplicateIndexes()
     QVERIFY(firstWidget);
     QCOMPARE(&options[3], &first);
     QCOMPARE(static_cast<QRadioButton *>(options[3].widget())->text(), "първи");
-}
-
-// clang-format off
-void TestControls::negativeSizeIsRuntimeError_data()
-{
-    QTest::addColumn<float>("width");
-    QTest::addColumn<float>("height");
-    QTest::addColumn<bool>("throughMove");
-
-    QTest::newRow("width") << -1.0f << 500.0f << false;
-    QTest::newRow("height") << 500.0f << -1.0f << false;
-    QTest::newRow("width, moved") << -1.0f << 500.0f << true;
-    QTest::newRow("height, moved") << 500.0f << -0.5f << true;
-}
-// clang-format on
-
-void TestControls::negativeSizeIsRuntimeError()
-{
-    QFETCH(float, width);
-    QFETCH(float, height);
-    QFETCH(bool, throughMove);
-
-    PictureBox box(form.surface());
-    box.move(15, 30, 500, 500);
-    if (throughMove) {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, box.move(0, 0, width, height));
-    } else {
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, box.setWidth(width); box.setHeight(height));
-    }
-    // A refused write changes nothing.
-    QCOMPARE(QRectF(box.Left(), box.Top(), box.Width(), box.Height()), QRectF(15, 30, 500, 500));
 }
 
 namespace {
