@@ -7,6 +7,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -28,16 +29,9 @@ const Known KnownPlaces[] = {
 
 const char *nameOf(Place place)
 {
-    switch (place) {
-    case Place::Left: return "left";
-    case Place::Right: return "right";
-    case Place::Top: return "top";
-    case Place::Bottom: return "bottom";
-    case Place::Middle: return "middle";
-    case Place::Hidden: return "hidden";
-    case Place::Elsewhere: break;
-    }
-    return "elsewhere";
+    static constexpr const char *Names[]{"left", "right", "top", "bottom", "middle", "hidden", "elsewhere"};
+    static_assert(std::size(Names) == std::size_t(Place::Elsewhere) + 1, "a place without a name");
+    return Names[std::size_t(place)];
 }
 
 std::optional<QPoint> findTarget(const QImage &image)

@@ -32,10 +32,8 @@ private slots:
     void enterAndSpacePressTheButtons();
     void arrowsChooseExercisesAndWrap();
     void hiddenTargetKeepsTheFocus();
-    void keysCloseTheWindow_data();
-    void keysCloseTheWindow();
-    void zoomKeysAndFullScreen_data();
-    void zoomKeysAndFullScreen();
+    void zoomKeysFullScreenAndClose_data();
+    void zoomKeysFullScreenAndClose();
 
 private:
     // Keys one at a time, as a person types them.
@@ -129,36 +127,22 @@ void TestKeyboard::hiddenTargetKeepsTheFocus()
     QVERIFY2(onlyAt(changes, {Place::Middle, Place::Hidden}), qPrintable(describe(changes)));
 }
 
-void TestKeyboard::keysCloseTheWindow_data()
-{
-    QTest::addColumn<QString>("press");
-
-    QTest::newRow("Ctrl+Q") << "ctrl+q";
-    QTest::newRow("Ctrl+W") << "ctrl+w";
-}
-
-void TestKeyboard::keysCloseTheWindow()
-{
-    QFETCH(QString, press);
-
-    keys(press);
-    QCOMPARE(session->waitForExit(5000), 0);
-}
-
-void TestKeyboard::zoomKeysAndFullScreen_data()
+void TestKeyboard::zoomKeysFullScreenAndClose_data()
 {
     QTest::addColumn<double>("scale");
+    QTest::addColumn<QString>("close");
 
-    QTest::newRow("desktop at 100 %") << 1.0;
-    QTest::newRow("desktop at 125 %") << 1.25;
-    QTest::newRow("desktop at 150 %") << 1.5;
+    QTest::newRow("desktop at 100 %") << 1.0 << "ctrl+q";
+    QTest::newRow("desktop at 125 %") << 1.25 << "ctrl+w";
+    QTest::newRow("desktop at 150 %") << 1.5 << "ctrl+q";
 }
 
 // Up as far as the screen holds the window, frame and all, down again, and
-// back to the designed size; then full screen and back.
-void TestKeyboard::zoomKeysAndFullScreen()
+// back to the designed size; then full screen and back, and a key closes it.
+void TestKeyboard::zoomKeysFullScreenAndClose()
 {
     QFETCH(double, scale);
+    QFETCH(QString, close);
 
     if (scale != 1) {
         session->stop();
@@ -215,6 +199,8 @@ void TestKeyboard::zoomKeysAndFullScreen()
 
     keys(QStringLiteral("Escape"));
     QTRY_COMPARE_WITH_TIMEOUT(session->windowGeometry().size(), sizeAt(0), 3000);
+    keys(close);
+    QCOMPARE(session->waitForExit(5000), 0);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboard)
