@@ -3,6 +3,7 @@
 // errors.
 
 #include "controlarray.h"
+#include "eventwatch.h"
 #include "fittedcaption.h"
 #include "form.h"
 #include "label.h"
@@ -188,25 +189,6 @@ void TestControls::arrayRefusesMissingAndDuplicateIndexes()
     QCOMPARE(static_cast<QRadioButton *>(options[3].widget())->text(), "първи");
 }
 
-namespace {
-
-// Collects the regions the window repaints.
-class PaintLog : public QObject
-{
-public:
-    QRegion painted;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted += static_cast<QPaintEvent *>(event)->region();
-        return false;
-    }
-};
-
-} // namespace
-
 void TestControls::writingALabelRepaintsIt()
 {
     form.setClientSize(3000, 3000);
@@ -215,21 +197,23 @@ void TestControls::writingALabelRepaintsIt()
     label.setVisible(true); // a child added to a shown window shows when told
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(form.surface()));
-    PaintLog log;
-    label.widget()->installEventFilter(&log);
+    QRegion painted;
+    const EventWatch paints(label.widget(), [&painted](QEvent *event) {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+    });
     const QRect whole = label.widget()->rect();
 
     label.setBackColor(0x000000FF);
-    QTRY_VERIFY(log.painted.contains(whole));
+    QTRY_VERIFY(painted.contains(whole));
     QCOMPARE(form.surface()->grab().toImage().pixelColor(label.widget()->geometry().center() + QPoint(0, 5)), QColor(255, 0, 0));
 
-    log.painted = QRegion();
+    painted = QRegion();
     label.setCaption(QStringLiteral("Период"));
-    QTRY_VERIFY(log.painted.contains(whole));
+    QTRY_VERIFY(painted.contains(whole));
 
     label.move(150, 900, 1500, 300);
     QCOMPARE(label.widget()->geometry(), QRect(10, 60, 100, 20));
-    label.widget()->removeEventFilter(&log);
 }
 
 // clang-format off

@@ -1,5 +1,6 @@
 // The exercise tick, driven through the window a fixed number of times.
 
+#include "eventwatch.h"
 #include "exerciseform.h"
 #include "shownwindow.h"
 
@@ -184,29 +185,6 @@ void TestExercise::scenarios()
         QCOMPARE(heads(form), ringHeads);
 }
 
-namespace {
-
-// Each new geometry of the target's widget, as moves and resizes reach it.
-class GeometryLog : public QObject
-{
-public:
-    explicit GeometryLog(QWidget *widget) { widget->installEventFilter(this); }
-    QList<QRect> geometries;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) {
-            const QRect geometry = static_cast<QWidget *>(watched)->geometry();
-            if (geometries.isEmpty() || geometries.last() != geometry)
-                geometries << geometry;
-        }
-        return false;
-    }
-};
-
-} // namespace
-
 // clang-format off
 void TestExercise::orderOfWritesShowsOnScreen_data()
 {
@@ -238,9 +216,15 @@ void TestExercise::orderOfWritesShowsOnScreen()
     form->Timer1_Timer();
     form->Picture1->setLeft(0); // so that placing the target shows as a move
     form->Option1[mode].setValue(true);
-    GeometryLog log(form->Picture1->widget());
+    // Each new geometry of the target's widget, as moves and resizes reach it.
+    QList<QRect> seen;
+    const QWidget *target = form->Picture1->widget();
+    const EventWatch watch(form->Picture1->widget(), [&](QEvent *event) {
+        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && (seen.isEmpty() || seen.last() != target->geometry()))
+            seen << target->geometry();
+    });
     form->Timer1_Timer();
-    QCOMPARE(log.geometries, geometries);
+    QCOMPARE(seen, geometries);
 }
 
 void TestExercise::ringsStayHidden()
