@@ -43,9 +43,7 @@ private slots:
     void writingALabelRepaintsIt();
     void captionFitsItsRoom_data();
     void captionFitsItsRoom();
-    void listEntriesOutOfRangeReadEmpty();
-    void secondStartDoesNotDelayNextTick();
-    void intervalZeroRaisesNoEvents();
+    void timerStartsOnceAndTicksOnlyWithAPeriod();
     void runtimeErrorIsReportedOnceAndStopsHandlers();
 
 private:
@@ -117,6 +115,11 @@ void TestControls::listRaisesClick()
     std::vector<std::pair<qint16, int>> clicks; // index, ListIndex seen inside
     lists.setClickHandler([&](qint16 index) { clicks.emplace_back(index, lists[index].ListIndex()); });
 
+    QCOMPARE(list.ListCount(), 3);
+    QCOMPARE(list.List(2), "400");
+    // An entry out of range reads empty, and cannot be chosen.
+    QCOMPARE(list.List(3), QString());
+    QCOMPARE(list.List(-1), QString());
     list.setListIndex(2);
     list.setListIndex(0);
     QVERIFY_THROWS_EXCEPTION(RuntimeError, list.setListIndex(3));
@@ -264,19 +267,11 @@ void TestControls::captionFitsItsRoom()
     QCOMPARE(widget.font().pointSizeF(), fitted.pointSizeF());
 }
 
-void TestControls::listEntriesOutOfRangeReadEmpty()
-{
-    ListBox list(form.surface());
-    list.items().setStringList({"0", "1", "2"});
-    QCOMPARE(list.ListCount(), 3);
-    QCOMPARE(list.List(2), "2");
-    QCOMPARE(list.List(3), QString());
-    QCOMPARE(list.List(-1), QString());
-}
-
-void TestControls::secondStartDoesNotDelayNextTick()
+void TestControls::timerStartsOnceAndTicksOnlyWithAPeriod()
 {
     Timer timer;
+    int ticks = 0;
+    timer.setTimerHandler([&] { ++ticks; });
     timer.setInterval(1000);
     timer.setEnabled(true);
     QThread::msleep(250);
@@ -285,13 +280,8 @@ void TestControls::secondStartDoesNotDelayNextTick()
     QVERIFY2(timer.remainingTime() <= 850, qPrintable(QString::number(timer.remainingTime())));
     timer.setEnabled(false);
     QCOMPARE(timer.remainingTime(), -1);
-}
 
-void TestControls::intervalZeroRaisesNoEvents()
-{
-    Timer timer;
-    int ticks = 0;
-    timer.setTimerHandler([&] { ++ticks; });
+    // At interval 0 an enabled timer raises no events.
     timer.setInterval(0);
     timer.setEnabled(true);
     QTest::qWait(50);
