@@ -54,26 +54,34 @@ private slots:
     void failedPeriodFromTheKeyboardIsReportedInCyrillic();
 
 private:
-    // Runs the window as the program does; gives up after a few seconds so a
-    // loop that never ends fails the test instead of hanging it.
-    int runWindow(ExerciseForm &form, const std::function<void()> &afterStart);
-    bool gaveUp = false;
+    // Runs the window as the program does, and expects it to end with a
+    // failure, reported once in a critical message box with the text given.
+    // It gives up after a few seconds, so that a loop that never ends fails
+    // the test instead of hanging it.
+    void runToFailure(ExerciseForm &form, const std::function<void()> &afterStart, const QString &report);
+    MessageBoxWatcher boxes;
 };
 
 void TestErrorPath::init()
 {
     ui::runtime::resetForTesting();
-    gaveUp = false;
+    boxes.texts.clear();
+    boxes.icons.clear();
 }
 
-int TestErrorPath::runWindow(ExerciseForm &form, const std::function<void()> &afterStart)
+void TestErrorPath::runToFailure(ExerciseForm &form, const std::function<void()> &afterStart, const QString &report)
 {
+    bool gaveUp = false;
     QTimer::singleShot(0, form.form.surface(), afterStart);
-    QTimer::singleShot(5000, form.form.surface(), [this] {
+    QTimer::singleShot(5000, form.form.surface(), [&gaveUp] {
         gaveUp = true;
         QCoreApplication::exit(0);
     });
-    return program::run(form);
+    const int status = program::run(form);
+    QVERIFY2(!gaveUp, "the program went on after the error");
+    QCOMPARE(status, EXIT_FAILURE);
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Грешка по време на изпълнение: ") + report});
+    QCOMPARE(boxes.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
 }
 
 void TestErrorPath::failedStartUpEndsWithFailure()
@@ -81,22 +89,15 @@ void TestErrorPath::failedStartUpEndsWithFailure()
     ExerciseForm form;
     // A window too tall for the 16-bit height that start-up keeps.
     form.form.setClientSize(6915, 40005);
-    MessageBoxWatcher boxes;
-    const int status = runWindow(form, [] {});
-
-    QVERIFY2(!gaveUp, "the program went on after a failed start-up");
-    QCOMPARE(status, EXIT_FAILURE);
-    QCOMPARE(boxes.texts, QStringList{"Грешка по време на изпълнение: препълване (40005 не се побира в 16-битово цяло число)"});
-    QCOMPARE(boxes.icons.value(0), QMessageBox::Critical);
+    runToFailure(form, [] {}, QStringLiteral("препълване (40005 не се побира в 16-битово цяло число)"));
     QVERIFY2(!form.form.surface()->isVisible(), "the window showed after a failed start-up");
 }
 
 void TestErrorPath::failedTickStopsTheTicksAndEndsWithFailure()
 {
     ExerciseForm form;
-    MessageBoxWatcher boxes;
     QStringList headsAtFailure;
-    const int status = runWindow(form, [&] {
+    const auto afterStart = [&] {
         // Perspective divides by the shade ring's third entry plus one.
         form.List1[2].items().setData(form.List1[2].items().index(2), QStringLiteral("-1"));
         QTest::mouseClick(form.Option1[4].widget(), Qt::LeftButton);
@@ -104,11 +105,8 @@ void TestErrorPath::failedTickStopsTheTicksAndEndsWithFailure()
         form.List1[0].setListIndex(0);
         QTest::mouseClick(form.Command1[0].widget(), Qt::LeftButton);
         headsAtFailure = heads(form);
-    });
-
-    QVERIFY2(!gaveUp, "the event loop did not end after the error");
-    QCOMPARE(status, EXIT_FAILURE);
-    QCOMPARE(boxes.texts, QStringList{"Грешка по време на изпълнение: грешка при изчисление с плаваща запетая"});
+    };
+    runToFailure(form, afterStart, QStringLiteral("грешка при изчисление с плаваща запетая"));
     // The failed tick never reached the rotation, and no tick came after it.
     QTest::qWait(100);
     QVERIFY(form.Timer1.Enabled());
@@ -119,18 +117,14 @@ void TestErrorPath::failedTickStopsTheTicksAndEndsWithFailure()
 void TestErrorPath::failedPeriodFromTheKeyboardIsReportedInCyrillic()
 {
     ExerciseForm form;
-    MessageBoxWatcher boxes;
-    const int status = runWindow(form, [&] {
+    const auto afterStart = [&] {
         form.List1[0].items().setData(form.List1[0].items().index(1), QStringLiteral("1E10"));
         QWidget *list = form.List1[0].widget();
         activate(form.form.surface());
         list->setFocus();
         QTest::keyClick(list, Qt::Key_Down);
-    });
-
-    QVERIFY2(!gaveUp, "the event loop did not end after the error");
-    QCOMPARE(status, EXIT_FAILURE);
-    QCOMPARE(boxes.texts, QStringList{"Грешка по време на изпълнение: препълване (10000000000 не се побира в 32-битово цяло число)"});
+    };
+    runToFailure(form, afterStart, QStringLiteral("препълване (10000000000 не се побира в 32-битово цяло число)"));
     QCOMPARE(form.Timer1.Interval(), 200);
 }
 
