@@ -66,7 +66,6 @@ private slots:
     void windowedControls_data();
     void windowedControls();
     void window();
-    void designedStateBeforeLoad();
 
     // start-up
     void stateAfterLoad_data();
@@ -209,11 +208,8 @@ void TestExerciseForm::window()
     QVERIFY(QFontInfo(window->font()).family().contains("Serif") || QFontInfo(window->font()).family() == "Times New Roman");
     const QList<QSize> iconSizes = window->windowIcon().availableSizes();
     QCOMPARE(iconSizes, QList<QSize>{QSize(32, 32)});
-}
 
-void TestExerciseForm::designedStateBeforeLoad()
-{
-    ExerciseForm form;
+    // Before start-up runs.
     for (qint16 i = 0; i <= 6; ++i)
         QVERIFY(!form.Option1[i].Value());
     QCOMPARE(form.List1[0].ListIndex(), -1);
