@@ -6,10 +6,8 @@
 #include "shownwindow.h"
 
 #include <QApplication>
-#include <QListView>
 #include <QTest>
 
-#include <memory>
 
 class TestAccessibility : public QObject
 {

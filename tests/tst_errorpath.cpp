@@ -8,7 +8,6 @@
 #include "shownwindow.h"
 
 #include <QApplication>
-#include <QListView>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -89,7 +88,8 @@ void TestErrorPath::failedStartUpEndsWithFailure()
     ExerciseForm form;
     // A window too tall for the 16-bit height that start-up keeps.
     form.form.setClientSize(6915, 40005);
-    runToFailure(form, [] {}, QStringLiteral("препълване (40005 не се побира в 16-битово цяло число)"));
+    runToFailure(
+        form, [] {}, QStringLiteral("препълване (40005 не се побира в 16-битово цяло число)"));
     QVERIFY2(!form.form.surface()->isVisible(), "the window showed after a failed start-up");
 }
 

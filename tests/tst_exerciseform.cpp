@@ -297,9 +297,8 @@ void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits()
 
     using program::ZoomKey;
     const QSizeF size = designed::WindowPixels;
-    const qreal zoom = key == "full" ? program::fittedZoom(size, room)
-                                     : program::steppedZoom(now, key == "in" ? ZoomKey::In : key == "out" ? ZoomKey::Out : ZoomKey::Designed, size, room);
-    QCOMPARE(zoom, expected);
+    const ZoomKey zoomKey = key == "in" ? ZoomKey::In : (key == "out" ? ZoomKey::Out : ZoomKey::Designed);
+    QCOMPARE(key == "full" ? program::fittedZoom(size, room) : program::steppedZoom(now, zoomKey, size, room), expected);
 }
 
 void TestExerciseForm::startAndStopOnlySwitchTheTimer()
@@ -374,7 +373,7 @@ void TestExerciseForm::targetPassesBehindListAndOverTextBox()
     form->Picture1->setLeft(xs);
     form->Picture1->setTop(2312.5f);
     QImage image = form->form.surface()->grab().toImage();
-    QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);                                  // its left part, in the open
+    QCOMPARE(pixel(image, xs + 150, 2312.5f + 250), yellow);                                 // its left part, in the open
     QVERIFY(pixel(image, float(designed::PeriodList.left()) + 60, 2312.5f + 250) != yellow); // under the period list
 
     form->Picture1->setTop(4625);

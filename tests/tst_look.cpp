@@ -101,8 +101,8 @@ QString differenceFrom(const QImage &image, const QString &reference)
     const QString stem = QDir::current().absoluteFilePath(QStringLiteral("tst_look-%1").arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-')));
     actual.save(stem + QStringLiteral("-capture.png"));
     difference.save(stem + QStringLiteral("-difference.png"));
-    return QStringLiteral("pixel (%1, %2) is %3, %4 has %5; see %6-capture.png and -difference.png")
-        .arg(first.x()).arg(first.y()).arg(QColor(actual.pixel(first)).name(), reference, QColor(expected.pixel(first)).name(), stem);
+    return QStringLiteral("pixel (%1) is %2, %3 has %4; see %5-capture.png and -difference.png")
+        .arg(QString::asprintf("%d, %d", first.x(), first.y()), QColor(actual.pixel(first)).name(), reference, QColor(expected.pixel(first)).name(), stem);
 }
 
 } // namespace
@@ -206,8 +206,8 @@ void TestLook::targetIsSquareWithAnEvenBorder()
     QVERIFY2(!inner.isEmpty(), "the target does not show");
     const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
     const int right = outer.right() - inner.right(), bottom = outer.bottom() - inner.bottom();
-    const QString found = QString::asprintf("outer %dx%d, fill %dx%d, border left %d top %d right %d bottom %d", outer.width(), outer.height(),
-        inner.width(), inner.height(), left, top, right, bottom);
+    const QString found = QString::asprintf("outer %dx%d, fill %dx%d, border left %d top %d right %d bottom %d", outer.width(), outer.height(), inner.width(),
+        inner.height(), left, top, right, bottom);
     QVERIFY2(left == top && (outer.right() >= open.right() || right == left) && bottom == top, qPrintable(found));
     if (outer.right() < open.right())
         QVERIFY2(outer.width() == outer.height() && inner.width() == inner.height(), qPrintable(found));
@@ -227,7 +227,8 @@ void TestLook::framesHaveNoGaps()
     for (QWidget *framed : {form->List1[0].widget(), form->Text1[0].widget()}) {
         const QRect inside = devicePixels(framed, scale);
         const QRect gaps = boundingBox(image, inside, [](QColor c) { return c == Lavender || c == Orange; });
-        QVERIFY2(gaps.isEmpty(), qPrintable(framed->accessibleName() + QString::asprintf(": what lies behind shows at %d,%d %dx%d", gaps.x(), gaps.y(), gaps.width(), gaps.height())));
+        const QString where = QString::asprintf("%d,%d %dx%d", gaps.x(), gaps.y(), gaps.width(), gaps.height());
+        QVERIFY2(gaps.isEmpty(), qPrintable(framed->accessibleName() + QStringLiteral(": what lies behind shows at ") + where));
     }
 }
 

@@ -127,10 +127,10 @@ void Form::setClientSize(float width, float height)
     clientWidth_ = width;
     clientHeight_ = height;
     const QSize size(toPixels(width, zoom()), toPixels(height, zoom()));
-    // At a fractional scale, Qt asks the window manager to size the window
-    // in steps of a few device pixels, and before Qt 6.8 counts those steps
-    // from nothing: the window manager then takes the nearest step short of
-    // an odd size. Counted from the size itself, the size is a step.
+    // At a fractional scale, Qt gives the window manager a resize step of a
+    // pixel in whole device pixels (two at 150 %), and before Qt 6.8 a base
+    // of nothing to count the steps from: a window manager then made an odd
+    // device size a pixel short. Counted from the size itself, it is a step.
     surface_->setBaseSize(size);
     surface_->setFixedSize(size);
 }

@@ -208,8 +208,7 @@ void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter 
         const QRect button = subControlRect(CC_ScrollBar, bar, control, widget);
         arrows.push_back({type, button, button - inside, arrowBox(button - inside, type, Zoom()).toAlignedRect().adjusted(-1, -1, 1, 1)});
     };
-    add(SC_ScrollBarSubLine, horizontal ? (forward ? Qt::LeftArrow : Qt::RightArrow) : Qt::UpArrow,
-        horizontal ? QMargins(0, 1, 2, 1) : QMargins(1, 0, 1, 2));
+    add(SC_ScrollBarSubLine, horizontal ? (forward ? Qt::LeftArrow : Qt::RightArrow) : Qt::UpArrow, horizontal ? QMargins(0, 1, 2, 1) : QMargins(1, 0, 1, 2));
     add(SC_ScrollBarAddLine, horizontal ? (forward ? Qt::RightArrow : Qt::LeftArrow) : Qt::DownArrow, QMargins(1, 1, 1, 1));
 
     // Fusion's bar off screen, to take the button's colours from as well.
@@ -227,7 +226,8 @@ void DesignedStyle::drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter 
         // The line halfway between the button's edge and the arrow, over
         // the whole of Fusion's arrow.
         const QRect &box = arrow.fusionArrow;
-        const QPoint clean = (horizontal ? QPoint((arrow.button.left() + box.left()) / 2, box.top()) : QPoint(box.left(), (arrow.button.top() + box.top()) / 2)) - bar->rect.topLeft();
+        const QPoint clean = (horizontal ? QPoint((arrow.button.left() + box.left()) / 2, box.top()) : QPoint(box.left(), (arrow.button.top() + box.top()) / 2))
+            - bar->rect.topLeft();
         const QRectF line(QPointF(clean) * scale, horizontal ? QSizeF(1, box.height() * scale) : QSizeF(box.width() * scale, 1));
         painter->drawImage(QRectF(box), fusionBar, line);
     }

@@ -67,7 +67,7 @@ void TestEndToEnd::leftRightAtTheChosenPeriod()
 void TestEndToEnd::clockwiseAtALongerPeriod()
 {
     session.click(ClockwiseOption);
-    session.click(FirstPeriod);                              // "200"
+    session.click(FirstPeriod);               // "200"
     session.key(QStringLiteral("Down Down")); // "400"
     session.click(StartButton);
     const std::vector<Change> changes = watch(2400, 5);

@@ -13,14 +13,6 @@
 #include <set>
 #include <vector>
 
-// A helper's failed check ends the test function too.
-#define CHECKED(call)                                                                                                                                          \
-    do {                                                                                                                                                       \
-        call;                                                                                                                                                  \
-        if (QTest::currentTestFailed())                                                                                                                        \
-            return;                                                                                                                                            \
-    } while (false)
-
 class TestKeyboard : public QObject
 {
     Q_OBJECT
@@ -37,9 +29,10 @@ private slots:
 private:
     // Keys one at a time, as a person types them.
     void keys(const QString &sequence);
-    // The target moves within a second and moves again.
-    void verifyRunning(std::initializer_list<Place> places);
-    void verifyStill();
+    // Whether the target moves within a second and again, only among the
+    // places given, or stays still; where not, they say what they saw.
+    bool running(std::initializer_list<Place> places);
+    bool still();
 
     std::unique_ptr<XSession> session;
 };
@@ -66,55 +59,60 @@ void TestKeyboard::keys(const QString &sequence)
     }
 }
 
-void TestKeyboard::verifyRunning(std::initializer_list<Place> places)
+bool TestKeyboard::running(std::initializer_list<Place> places)
 {
     const std::vector<Change> changes = watchTarget(*session, 2000, 3);
-    QVERIFY2(changes.size() >= 3, qPrintable(QStringLiteral("the target does not run: %1").arg(describe(changes))));
-    QVERIFY2(onlyAt(changes, places), qPrintable(describe(changes)));
+    if (changes.size() >= 3 && onlyAt(changes, places))
+        return true;
+    qWarning("the target runs otherwise: %s", qPrintable(describe(changes)));
+    return false;
 }
 
-void TestKeyboard::verifyStill()
+bool TestKeyboard::still()
 {
     QThread::msleep(300); // a tick already due may still land
     const std::vector<Change> changes = watchTarget(*session, 450);
-    QVERIFY2(changes.size() == 1, qPrintable(QStringLiteral("the target still moves: %1").arg(describe(changes))));
+    if (changes.size() == 1)
+        return true;
+    qWarning("the target still moves: %s", qPrintable(describe(changes)));
+    return false;
 }
 
 // Each of the keys that press a button, in one run.
 void TestKeyboard::enterAndSpacePressTheButtons()
 {
     keys(QStringLiteral("Tab Tab Return")); // the chosen option, then "Започни"
-    CHECKED(verifyRunning({Place::Left, Place::Right}));
+    QVERIFY(running({Place::Left, Place::Right}));
     keys(QStringLiteral("Tab space")); // "Спри"
-    CHECKED(verifyStill());
+    QVERIFY(still());
     keys(QStringLiteral("shift+Tab KP_Enter")); // "Започни" again
-    CHECKED(verifyRunning({Place::Left, Place::Right}));
+    QVERIFY(running({Place::Left, Place::Right}));
 }
 
 void TestKeyboard::arrowsChooseExercisesAndWrap()
 {
     keys(QStringLiteral("Tab Down")); // "Горе-Долу"
     keys(QStringLiteral("Tab Return"));
-    CHECKED(verifyRunning({Place::Top, Place::Bottom}));
+    QVERIFY(running({Place::Top, Place::Bottom}));
     // Up from "Горе-Долу" to "Ляво-Дясно", then past the top to "По часовата".
     keys(QStringLiteral("shift+Tab Up Up"));
-    CHECKED(verifyRunning({Place::Top, Place::Right, Place::Bottom, Place::Left}));
+    QVERIFY(running({Place::Top, Place::Right, Place::Bottom, Place::Left}));
     // Right past the bottom wraps to "Ляво-Дясно"; Left comes back.
     keys(QStringLiteral("Right"));
-    CHECKED(verifyRunning({Place::Left, Place::Right}));
+    QVERIFY(running({Place::Left, Place::Right}));
     keys(QStringLiteral("Left Left")); // "Срещу часовата"
-    CHECKED(verifyRunning({Place::Left, Place::Bottom, Place::Right, Place::Top}));
+    QVERIFY(running({Place::Left, Place::Bottom, Place::Right, Place::Top}));
     // Tab leaves the group from the chosen option, in the designed order:
     // the description, "Започни", "Спри".
     keys(QStringLiteral("Tab Tab Tab Return"));
-    CHECKED(verifyStill());
+    QVERIFY(still());
 }
 
 void TestKeyboard::hiddenTargetKeepsTheFocus()
 {
     keys(QStringLiteral("Tab Down Down")); // "Светофар"
     keys(QStringLiteral("Tab space"));     // started
-    CHECKED(verifyRunning({Place::Middle, Place::Hidden}));
+    QVERIFY(running({Place::Middle, Place::Hidden}));
     keys(QStringLiteral("Tab Tab")); // "Спри", then the target
     // Let the target hide under the focus a few times, then press End: in
     // the period list it would choose 900 ms.
@@ -145,7 +143,8 @@ void TestKeyboard::zoomKeysFullScreenAndClose()
 
     if (scale != 1) {
         session->stop();
-        const QString program = session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000, {}, {"--name", "Биология"}, {"QT_SCALE_FACTOR=" + QString::number(scale)});
+        const QString program =
+            session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000, {}, {"--name", "Биология"}, {"QT_SCALE_FACTOR=" + QString::number(scale)});
         QVERIFY2(program.isEmpty(), qPrintable(program));
         QTRY_VERIFY_WITH_TIMEOUT(findTarget(session->capture()), 5000);
     }
