@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QTest>
 
-
 class TestAccessibility : public QObject
 {
     Q_OBJECT
