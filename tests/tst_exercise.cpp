@@ -115,9 +115,9 @@ void TestExercise::firstSixTicks()
 namespace {
 
 // Plays a scenario on a loaded window, one step a word: "t" a tick, "o4"
-// a click on option 4, "start" and "stop" the buttons, "mode7" and "mode-"
-// the mode written directly (an unknown one, or empty), "left1000" the
-// target moved.
+// option 4 chosen, "start" and "stop" the buttons' clicks, "mode7" and
+// "mode-" the mode written directly (an unknown one, or empty), "left1000"
+// the target moved.
 void play(ExerciseForm &form, const QString &scenario)
 {
     for (const QString &step : scenario.split(' ', Qt::SkipEmptyParts)) {
