@@ -175,7 +175,7 @@ void Form::showNormal(qreal factor)
 void Form::zoomTo(qreal factor, QPoint origin)
 {
     const Zoom zoom{factor, origin};
-    if (zoom.factor == surface_->zoom.factor && zoom.origin == surface_->zoom.origin)
+    if (zoom == surface_->zoom)
         return;
     surface_->zoom = zoom;
     // The font first, then the places: a caption is fitted to its room

@@ -21,6 +21,8 @@ struct Zoom
 
     // What a length of so many pixels at the designed size takes now.
     int pixels(qreal designed) const { return qRound(designed * factor); }
+
+    bool operator==(const Zoom &) const = default;
 };
 
 // The zoom of the window the widget is in; the designed size for a widget
