@@ -8,6 +8,7 @@
 // the window as the README shows it, pixel for pixel.
 
 #include "contrast.h"
+#include "imagedifference.h"
 #include "program.h"
 #include "shownwindow.h"
 #include "twips.h"
@@ -15,7 +16,6 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QDir>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleFactory>
@@ -76,33 +76,6 @@ QString screenshot(qreal scale, qreal zoom)
         return {};
     const QString release = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QStringLiteral("-qt6.8") : QString();
     return QStringLiteral(EYETRAINER_DOCS "/screenshot%1%2.png").arg(scale == 2 ? QStringLiteral("-2x") : QString(), release);
-}
-
-// Empty where the image is the reference pixel for pixel; else the first
-// pixel that differs, with the capture and a difference image left in the
-// working folder for the reader.
-QString differenceFrom(const QImage &image, const QString &reference)
-{
-    const QImage expected = QImage(reference).convertToFormat(QImage::Format_RGB32);
-    const QImage actual = image.convertToFormat(QImage::Format_RGB32);
-    if (expected.size() != actual.size())
-        return QStringLiteral("the capture's size differs from %1").arg(reference);
-    QImage difference(actual.size(), QImage::Format_RGB32);
-    QPoint first(-1, -1);
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x) {
-            const bool same = actual.pixel(x, y) == expected.pixel(x, y);
-            difference.setPixel(x, y, same ? qRgb(255, 255, 255) : qRgb(255, 0, 0));
-            if (!same && first.x() < 0)
-                first = QPoint(x, y);
-        }
-    if (first.x() < 0)
-        return {};
-    const QString stem = QDir::current().absoluteFilePath(QStringLiteral("tst_look-%1").arg(QString::fromLatin1(QTest::currentDataTag()).replace(' ', '-')));
-    actual.save(stem + QStringLiteral("-capture.png"));
-    difference.save(stem + QStringLiteral("-difference.png"));
-    return QStringLiteral("pixel (%1) is %2, %3 has %4; see %5-capture.png and -difference.png")
-        .arg(QString::asprintf("%d, %d", first.x(), first.y()), QColor(actual.pixel(first)).name(), reference, QColor(expected.pixel(first)).name(), stem);
 }
 
 } // namespace
@@ -340,7 +313,7 @@ void TestLook::captionsReadableAndWhole()
     }
 
     if (const QString reference = screenshot(scale, zoom); !reference.isEmpty()) {
-        const QString difference = differenceFrom(image, reference);
+        const QString difference = differenceFrom(image, QImage(reference), reference);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 

@@ -4,6 +4,7 @@
 // nested in the test's X server, zoomed and shown full screen by real keys.
 
 #include "design.h"
+#include "imagedifference.h"
 #include "targetwatch.h"
 #include "xsession.h"
 
@@ -175,13 +176,8 @@ void TestWayland::showsAsUnderX()
     const QPoint at = findWindow(screen);
     QVERIFY2(at.x() >= 0, "the window does not show on the compositor's screen");
     const QImage onWayland = screen.copy(QRect(at, underX.size()));
-    int differing = 0;
-    for (int y = 0; y < underX.height(); ++y)
-        for (int x = 0; x < underX.width(); ++x)
-            differing += onWayland.pixel(x, y) != underX.pixel(x, y);
-    if (differing)
-        onWayland.save(QDir::temp().filePath(QStringLiteral("eye-trainer-wayland.png")));
-    QVERIFY2(differing == 0, qPrintable(QStringLiteral("%1 pixels differ from the window on X").arg(differing)));
+    const QString difference = differenceFrom(onWayland, underX, QStringLiteral("the window on X"));
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
 
 // Weston's X11 backend takes the X server's input events and gives them to
