@@ -1,10 +1,16 @@
 #include "windowcommands.h"
 
 #include "form.h"
+#include "screenroom.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
+#include <iterator>
 
 namespace program {
 
@@ -18,71 +24,141 @@ QAction *addAction(QWidget *window, const QList<QKeySequence> &keys)
     return action;
 }
 
+QKeySequence keypad(Qt::Key key)
+{
+    return QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, key));
+}
+
 } // namespace
+
+QList<QKeySequence> commandKeys(WindowCommand command)
+{
+    // clang-format off
+    static const struct { WindowCommand command; QKeySequence::StandardKey platform; QList<QKeySequence> shared; } table[]{
+        {WindowCommand::ZoomIn,       QKeySequence::ZoomIn,     {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal), keypad(Qt::Key_Plus)}},
+        {WindowCommand::ZoomOut,      QKeySequence::ZoomOut,    {QKeySequence(Qt::CTRL | Qt::Key_Minus), keypad(Qt::Key_Minus)}},
+        {WindowCommand::ZoomDesigned, QKeySequence::UnknownKey, {QKeySequence(Qt::CTRL | Qt::Key_0)}},
+        {WindowCommand::FullScreen,   QKeySequence::FullScreen, {QKeySequence(Qt::Key_F11)}},
+        {WindowCommand::Close,        QKeySequence::Quit,       {QKeySequence(Qt::CTRL | Qt::Key_Q), QKeySequence(Qt::CTRL | Qt::Key_W)}},
+    };
+    // clang-format on
+    const auto row = std::find_if(std::begin(table), std::end(table), [command](const auto &r) { return r.command == command; });
+    Q_ASSERT(row != std::end(table));
+    QList<QKeySequence> keys = row->shared;
+    QList<QKeySequence> platform = QKeySequence::keyBindings(row->platform);
+    if (command == WindowCommand::Close)
+        platform << QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence &key : platform)
+        if (!keys.contains(key))
+            keys << key;
+    return keys;
+}
 
 WindowCommands::WindowCommands(ui::Form &form)
     : QObject(form.surface())
     , form_(form)
 {
     QWidget *window = form.surface();
-    // Every key the platform zooms with, and those browsers and editors add.
-    QList<QKeySequence> in = QKeySequence::keyBindings(QKeySequence::ZoomIn);
-    in << QKeySequence(Qt::CTRL | Qt::Key_Equal) << QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Plus));
-    QList<QKeySequence> out = QKeySequence::keyBindings(QKeySequence::ZoomOut);
-    out << QKeySequence(QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Minus));
     // clang-format off
-    const struct { QList<QKeySequence> keys; ZoomKey key; } zoomKeys[]{
-        {in,                                    ZoomKey::In},
-        {out,                                   ZoomKey::Out},
-        {{QKeySequence(Qt::CTRL | Qt::Key_0)},  ZoomKey::Designed},
+    const struct { WindowCommand command; ZoomKey key; } zoomKeys[]{
+        {WindowCommand::ZoomIn,       ZoomKey::In},
+        {WindowCommand::ZoomOut,      ZoomKey::Out},
+        {WindowCommand::ZoomDesigned, ZoomKey::Designed},
     };
     // clang-format on
-    for (const auto &[keys, key] : zoomKeys)
-        connect(addAction(window, keys), &QAction::triggered, this, [this, key = key] { zoom(key); });
-    // Qt's bindings for a desktop it does not know name no full-screen key;
-    // F11 is the one desktops and browsers use.
-    QList<QKeySequence> fullScreen = QKeySequence::keyBindings(QKeySequence::FullScreen);
-    if (fullScreen.isEmpty())
-        fullScreen << QKeySequence(Qt::Key_F11);
-    connect(addAction(window, fullScreen), &QAction::triggered, this, &WindowCommands::toggleFullScreen);
+    for (const auto &[command, key] : zoomKeys)
+        connect(addAction(window, commandKeys(command)), &QAction::triggered, this, [this, key = key] { zoom(key); });
+    connect(addAction(window, commandKeys(WindowCommand::FullScreen)), &QAction::triggered, this, &WindowCommands::toggleFullScreen);
     // Escape leaves full screen, and is left to the controls otherwise.
     leaveFullScreen_ = addAction(window, {QKeySequence(Qt::Key_Escape)});
     leaveFullScreen_->setEnabled(false);
     connect(leaveFullScreen_, &QAction::triggered, this, &WindowCommands::toggleFullScreen);
-    QList<QKeySequence> close = QKeySequence::keyBindings(QKeySequence::Quit);
-    close << QKeySequence::keyBindings(QKeySequence::Close);
-    connect(addAction(window, close), &QAction::triggered, window, &QWidget::close);
+    connect(addAction(window, commandKeys(WindowCommand::Close)), &QAction::triggered, window, &QWidget::close);
+
+    fullScreenAsked_.setSingleShot(true);
+    fullScreenAsked_.setInterval(FullScreenAnswerMs);
+    connect(&fullScreenAsked_, &QTimer::timeout, this, &WindowCommands::fullScreenRefused);
+    window->installEventFilter(this);
+}
+
+// The desktop answers full screen with the window's new size, and ends it,
+// asked or by itself, with its state.
+bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    const QWidget *window = form_.surface();
+    if (event->type() == QEvent::Resize && window->isFullScreen())
+        enteredFullScreen();
+    else if (event->type() == QEvent::WindowStateChange && !window->isFullScreen() && (fullScreen_ || fullScreenAsked_.isActive()))
+        leftFullScreen();
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowCommands::zoom(ZoomKey key)
 {
-    if (form_.isFullScreen())
+    if (fullScreen_ || form_.isFullScreen())
         return;
     const QWidget *window = form_.surface();
-    // The window, its frame included, within the screen's room for windows.
-    QSize room = window->screen() ? window->screen()->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    room -= window->frameGeometry().size() - window->size();
+    const QScreen *screen = window->screen();
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const QSize room = screen ? clientRoom(screenRoom(*screen), frame, !wayland) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const qreal factor = steppedZoom(form_.zoom(), key, form_.designedSize(), room);
     if (factor == form_.zoom())
         return;
+    const bool grows = factor > form_.zoom();
     form_.setZoom(factor);
+    // A desktop keeps a growing window's corner where it was, and on
+    // Wayland the program cannot move it: placed anew, it is on the screen.
+    if (grows && wayland)
+        form_.placeAnew();
     announceZoom();
 }
 
 void WindowCommands::toggleFullScreen()
 {
-    const bool leaving = form_.isFullScreen();
-    if (leaving) {
-        form_.showNormal(zoomBeforeFullScreen_);
-    } else {
-        const QScreen *screen = form_.surface()->screen();
-        if (!screen)
-            return;
-        zoomBeforeFullScreen_ = form_.zoom();
-        form_.showFullScreen(fittedZoom(form_.designedSize(), screen->geometry().size()));
+    if (fullScreen_) {
+        form_.requestNormal();
+        return;
     }
-    leaveFullScreen_->setEnabled(!leaving);
-    announceZoom();
+    if (form_.isFullScreen())
+        return; // asked already; the desktop has yet to answer
+    zoomBeforeFullScreen_ = form_.zoom();
+    fullScreenAsked_.start();
+    form_.requestFullScreen();
+}
+
+void WindowCommands::enteredFullScreen()
+{
+    fullScreenAsked_.stop();
+    const qreal before = form_.zoom();
+    fullScreen_ = true;
+    leaveFullScreen_->setEnabled(true);
+    form_.fillWindow(fittedZoom(form_.designedSize(), form_.surface()->size()));
+    if (form_.zoom() != before)
+        announceZoom();
+}
+
+void WindowCommands::leftFullScreen()
+{
+    fullScreenAsked_.stop();
+    const bool was = fullScreen_;
+    fullScreen_ = false;
+    leaveFullScreen_->setEnabled(false);
+    form_.setZoom(zoomBeforeFullScreen_);
+    if (was)
+        announceZoom();
+}
+
+// A desktop that refuses full screen may not say so: the window is then
+// given back its own size, and the next key asks again.
+void WindowCommands::fullScreenRefused()
+{
+    if (fullScreen_)
+        return;
+    form_.requestNormal();
+    form_.setZoom(zoomBeforeFullScreen_);
 }
 
 void WindowCommands::announceZoom()

@@ -283,6 +283,8 @@ void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits_data()
     QTest::newRow("ctrl+0 from 250 %") << 2.5 << "0" << wide << 1.0;
     QTest::newRow("1366 x 768 holds 175 %") << 1.5 << "in" << QSize(1356, 709) << 1.75;
     QTest::newRow("1366 x 768 holds no 200 %") << 1.75 << "in" << QSize(1356, 709) << 1.75;
+    QTest::newRow("175 % in a room of exactly its size") << 1.5 << "in" << QSize(807, 656) << 1.75;
+    QTest::newRow("175 % in a room a row short") << 1.5 << "in" << QSize(807, 655) << 1.5;
     QTest::newRow("1920 x 1080 at desktop scale 1.25 holds no 250 %") << 2.0 << "in" << QSize(1526, 827) << 2.0;
     QTest::newRow("full screen on 1920 x 1080") << 1.0 << "full" << QSize(1920, 1080) << 1080.0 / 375;
     QTest::newRow("full screen on 1280 x 1024") << 1.5 << "full" << QSize(1280, 1024) << 1024.0 / 375;

@@ -126,13 +126,18 @@ void Form::setClientSize(float width, float height)
 {
     clientWidth_ = width;
     clientHeight_ = height;
-    const QSize size(toPixels(width, zoom()), toPixels(height, zoom()));
+    const QSize size = clientPixels(zoom());
     // At a fractional scale, Qt gives the window manager a resize step of a
     // pixel in whole device pixels (two at 150 %), and before Qt 6.8 a base
     // of nothing to count the steps from: a window manager then made an odd
     // device size a pixel short. Counted from the size itself, it is a step.
     surface_->setBaseSize(size);
     surface_->setFixedSize(size);
+}
+
+QSize Form::clientPixels(qreal factor) const
+{
+    return QSize(toPixels(clientWidth_, factor), toPixels(clientHeight_, factor));
 }
 
 qreal Form::zoom() const
@@ -156,20 +161,32 @@ void Form::setZoom(qreal factor)
     setClientSize(clientWidth_, clientHeight_);
 }
 
-void Form::showFullScreen(qreal factor)
+void Form::requestFullScreen()
 {
-    const QSize whole = surface_->screen() ? surface_->screen()->geometry().size() : surface_->size();
-    const QSize drawn = (designedSize() * factor).toSize();
+    // A desktop refuses full screen to a window as small as it is large.
     surface_->setMinimumSize(0, 0);
     surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    zoomTo(factor, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
     surface_->showFullScreen();
 }
 
-void Form::showNormal(qreal factor)
+void Form::requestNormal()
 {
     surface_->showNormal();
-    setZoom(factor);
+}
+
+void Form::fillWindow(qreal factor)
+{
+    const QSize drawn = clientPixels(factor);
+    const QSize whole = surface_->size();
+    zoomTo(factor, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
+}
+
+void Form::placeAnew()
+{
+    surface_->hide();
+    surface_->show();
+    // The user's key brought it here: it keeps the keyboard.
+    surface_->activateWindow();
 }
 
 void Form::zoomTo(qreal factor, QPoint origin)

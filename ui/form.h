@@ -44,12 +44,20 @@ public:
     qreal zoom() const;
     // The client area in pixels at the designed size.
     QSizeF designedSize() const;
+    // The window at the zoom, of the zoomed size and fixed there.
     void setZoom(qreal factor);
-    // The designed window at the zoom over the whole screen, centred on the
-    // window's colour; showNormal() gives the window back at a zoom.
-    void showFullScreen(qreal factor);
-    void showNormal(qreal factor);
+    // Asks the desktop to show the window over the whole screen, or to end
+    // that. The desktop may refuse, or end full screen by itself, and says
+    // so when it pleases; the window's state and size tell what it did.
+    void requestFullScreen();
+    void requestNormal();
+    // Whether full screen is asked for, or was given and not yet ended.
     bool isFullScreen() const;
+    // The designed window at the zoom, centred on the window's colour over
+    // the window's whole size: what a window given the whole screen shows.
+    void fillWindow(qreal factor);
+    // Shows the window again as a new one, which the desktop places anew.
+    void placeAnew();
 
     // The parent of every control.
     QWidget *surface() const;
@@ -58,6 +66,7 @@ public:
 
 private:
     void zoomTo(qreal factor, QPoint origin);
+    QSize clientPixels(qreal factor) const;
     QFont zoomedFont(qreal factor) const;
 
     std::unique_ptr<FormWindow> surface_;

@@ -1,0 +1,143 @@
+#include "desktopsession.h"
+
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QDBusUnixFileDescriptor>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QVariantMap>
+
+#include <unistd.h>
+
+namespace {
+
+const QString Gnome = QStringLiteral("GNOME");
+const QString RemoteDesktop = QStringLiteral("org.gnome.Mutter.RemoteDesktop");
+
+// clang-format off
+// Each key the tests press: its X keysym, which mutter takes, and the Linux
+// key codes that type it on a US keyboard, which KWin takes.
+const struct { const char *name; quint32 keysym; const char *codes; } Keys[]{
+    {"ctrl",   0xffe3, "29"},
+    {"shift",  0xffe1, "42"},
+    {"plus",   0x002b, "42+13"},
+    {"equal",  0x003d, "13"},
+    {"minus",  0x002d, "12"},
+    {"0",      0x0030, "11"},
+    {"q",      0x0071, "16"},
+    {"w",      0x0077, "17"},
+    {"F11",    0xffc8, "87"},
+    {"Escape", 0xff1b, "1"},
+};
+// clang-format on
+
+const auto *keyNamed(const QString &name)
+{
+    for (const auto &key : Keys)
+        if (name == QLatin1String(key.name))
+            return &key;
+    qFatal("no key named %s in the desktop session's table", qPrintable(name));
+}
+
+} // namespace
+
+QString DesktopSession::desktop()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+}
+
+DesktopSession::DesktopSession()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (desktop() == Gnome) {
+        // GNOME Shell takes pictures only for its own screenshot tool.
+        if (!bus.registerService(QStringLiteral("org.gnome.Screenshot")))
+            error_ = QStringLiteral("could not own org.gnome.Screenshot");
+        QDBusInterface remote(RemoteDesktop, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), RemoteDesktop, bus);
+        const QDBusReply<QDBusObjectPath> session = remote.call(QStringLiteral("CreateSession"));
+        if (!session.isValid()) {
+            error_ = session.error().message();
+            return;
+        }
+        remoteSession_ = session.value().path();
+        QDBusInterface(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), bus).call(QStringLiteral("Start"));
+        // mutter 43 drops the first key of a session.
+        key(QStringLiteral("shift"));
+        // GNOME Shell starts in its overview, where windows show as smaller
+        // pictures; Escape leaves it.
+        QDBusInterface shellState(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell"), bus);
+        const QDeadlineTimer deadline(10000);
+        while (shellState.property("OverviewActive").toBool() && !deadline.hasExpired()) {
+            key(QStringLiteral("Escape"));
+            QThread::msleep(100);
+        }
+        if (shellState.property("OverviewActive").toBool())
+            error_ = QStringLiteral("GNOME Shell stays in its overview");
+    } else if (desktop() != QLatin1String("KDE")) {
+        error_ = QStringLiteral("not in a GNOME or KDE session: XDG_CURRENT_DESKTOP is \"%1\"").arg(desktop());
+    }
+}
+
+DesktopSession::~DesktopSession()
+{
+    if (!remoteSession_.isEmpty())
+        QDBusInterface(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus()).call(QStringLiteral("Stop"));
+}
+
+bool DesktopSession::key(const QString &chord)
+{
+    const QStringList names = chord.split('+');
+    if (desktop() == Gnome) {
+        QDBusInterface session(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus());
+        bool sent = true;
+        for (const QString &name : names)
+            sent &= session.call(QStringLiteral("NotifyKeyboardKeysym"), keyNamed(name)->keysym, true).type() != QDBusMessage::ErrorMessage;
+        for (auto name = names.rbegin(); name != names.rend(); ++name)
+            sent &= session.call(QStringLiteral("NotifyKeyboardKeysym"), keyNamed(*name)->keysym, false).type() != QDBusMessage::ErrorMessage;
+        return sent;
+    }
+    QStringList codes;
+    for (const QString &name : names)
+        codes << QString::fromLatin1(keyNamed(name)->codes);
+    return QProcess::execute(QStringLiteral(KWIN_KEYS_PATH), {codes.join('+')}) == 0;
+}
+
+QImage DesktopSession::capture()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (desktop() == Gnome) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("screen.png"));
+        QDBusInterface shell(QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("/org/gnome/Shell/Screenshot"),
+            QStringLiteral("org.gnome.Shell.Screenshot"), bus);
+        const QDBusMessage reply = shell.call(QStringLiteral("Screenshot"), false, false, path);
+        return reply.type() == QDBusMessage::ReplyMessage ? QImage(path).convertToFormat(QImage::Format_RGB32) : QImage();
+    }
+    // KWin answers with the pixels' layout, then writes them into a pipe.
+    int ends[2];
+    if (pipe(ends) != 0)
+        return QImage();
+    QFile reading;
+    reading.open(ends[0], QIODevice::ReadOnly, QFile::AutoCloseHandle);
+    QDBusInterface shot(QStringLiteral("org.kde.KWin"), QStringLiteral("/org/kde/KWin/ScreenShot2"), QStringLiteral("org.kde.KWin.ScreenShot2"), bus);
+    const QVariantMap options{{QStringLiteral("native-resolution"), true}};
+    const QDBusReply<QVariantMap> reply = shot.call(QStringLiteral("CaptureActiveScreen"), options, QVariant::fromValue(QDBusUnixFileDescriptor(ends[1])));
+    ::close(ends[1]);
+    if (!reply.isValid())
+        return QImage();
+    const QVariantMap layout = reply.value();
+    const int width = layout.value(QStringLiteral("width")).toInt();
+    const int height = layout.value(QStringLiteral("height")).toInt();
+    const int stride = layout.value(QStringLiteral("stride")).toInt();
+    const auto format = QImage::Format(layout.value(QStringLiteral("format")).toInt());
+    QByteArray data;
+    while (data.size() < qsizetype(stride) * height) {
+        const QByteArray more = reading.read(qsizetype(stride) * height - data.size());
+        if (more.isEmpty())
+            return QImage();
+        data += more;
+    }
+    return QImage(reinterpret_cast<const uchar *>(data.constData()), width, height, stride, format).convertToFormat(QImage::Format_RGB32);
+}

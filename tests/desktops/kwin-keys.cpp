@@ -1,0 +1,72 @@
+// Presses keys through KWin's fake-input protocol, as a remote-input tool
+// does: each argument is a chord of Linux key codes joined by '+', pressed
+// in order and released in reverse.
+//   kwin-keys 29+16   (Ctrl+Q)
+
+#include "fake-input-client-protocol.h"
+
+#include <wayland-client.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+org_kde_kwin_fake_input *fakeInput = nullptr;
+
+void announced(void *, wl_registry *registry, uint32_t name, const char *interface, uint32_t version)
+{
+    if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0 && version >= 4)
+        fakeInput = static_cast<org_kde_kwin_fake_input *>(wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
+}
+
+void withdrawn(void *, wl_registry *, uint32_t) {}
+
+const wl_registry_listener listener{announced, withdrawn};
+
+std::vector<uint32_t> chord(const char *argument)
+{
+    std::vector<uint32_t> codes;
+    std::string text(argument);
+    for (std::size_t at = 0; at <= text.size();) {
+        const std::size_t end = std::min(text.find('+', at), text.size());
+        codes.push_back(uint32_t(std::stoul(text.substr(at, end - at))));
+        at = end + 1;
+    }
+    return codes;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    wl_display *display = wl_display_connect(nullptr);
+    if (!display) {
+        std::fprintf(stderr, "kwin-keys: no Wayland display\n");
+        return EXIT_FAILURE;
+    }
+    wl_registry *registry = wl_display_get_registry(display);
+    wl_registry_add_listener(registry, &listener, nullptr);
+    wl_display_roundtrip(display);
+    if (!fakeInput) {
+        std::fprintf(stderr, "kwin-keys: the compositor offers no fake input of version 4\n");
+        return EXIT_FAILURE;
+    }
+    org_kde_kwin_fake_input_authenticate(fakeInput, "eye-trainer tests", "keys for the end-to-end tests");
+    for (int i = 1; i < argc; ++i) {
+        const std::vector<uint32_t> codes = chord(argv[i]);
+        for (uint32_t code : codes)
+            org_kde_kwin_fake_input_keyboard_key(fakeInput, code, WL_KEYBOARD_KEY_STATE_PRESSED);
+        for (auto code = codes.rbegin(); code != codes.rend(); ++code)
+            org_kde_kwin_fake_input_keyboard_key(fakeInput, *code, WL_KEYBOARD_KEY_STATE_RELEASED);
+        wl_display_roundtrip(display);
+    }
+    org_kde_kwin_fake_input_destroy(fakeInput);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
+    return EXIT_SUCCESS;
+}
