@@ -14,15 +14,16 @@ CONFIGURE = cmake -G Ninja -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WARNINGS_AS_ERRORS
 run: build
 	./$(BUILD_DIR)/eye-trainer
 
+# The tests that can run side by side do: the desktops' one at a time.
 test: build-tests
-	ctest --test-dir $(BUILD_DIR) --output-on-failure
+	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(shell nproc)
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # the packaging checks read what a release ships, so they are left out.
 test-sanitize: test-deps
 	$(CONFIGURE) -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DEYETRAINER_SANITIZE=ON
 	cmake --build $(SANITIZE_DIR)
-	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --label-exclude packaging
+	ctest --test-dir $(SANITIZE_DIR) --output-on-failure --label-exclude packaging --parallel $(shell nproc)
 
 # `make test` again, in a clean clone inside a Debian 13 root that is made
 # once and kept under /var/cache (scripts/test-debian13); needs root.
