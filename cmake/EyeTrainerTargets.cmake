@@ -72,12 +72,13 @@ function(eyetrainer_x_session variable)
 endfunction()
 
 # A Qt Test program registered with CTest.
-#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [X_SESSION [WINDOW_MANAGER] [SCREEN WxH]] [TIMEOUT s])
+#   eyetrainer_add_test(NAME SOURCES file... LIBRARIES target... [ONSCREEN] [X_SESSION [WINDOW_MANAGER] [SCREEN WxH]] [TIMEOUT s] [BUILD_ONLY])
 # ONSCREEN leaves the platform alone, for a test that brings its own display.
+# BUILD_ONLY builds the program for tests that the caller registers.
 # X_SESSION runs the whole program on an X server of its own, under openbox
 # with WINDOW_MANAGER, on a screen of SCREEN pixels (scripts/x-session).
 function(eyetrainer_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN;X_SESSION;WINDOW_MANAGER" "TIMEOUT;SCREEN" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN;X_SESSION;WINDOW_MANAGER;BUILD_ONLY" "TIMEOUT;SCREEN" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     eyetrainer_target_defaults(${name})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
@@ -85,6 +86,9 @@ function(eyetrainer_add_test name)
     # int inside the test's own code, where no option of ours can reach.
     if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" AND Qt6_VERSION VERSION_GREATER_EQUAL 6.8)
         target_compile_options(${name} PRIVATE -Wno-conversion)
+    endif()
+    if(arg_BUILD_ONLY)
+        return()
     endif()
     if(arg_X_SESSION)
         set(session_options)
