@@ -145,7 +145,7 @@ void TestKeyboard::zoomKeysFullScreenAndClose()
     if (scale != 1) {
         session->stop();
         const QString program =
-            session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000, {}, {"--name", "Биология"}, {"QT_SCALE_FACTOR=" + QString::number(scale)});
+            session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000, {"QT_SCALE_FACTOR=" + QString::number(scale)});
         QVERIFY2(program.isEmpty(), qPrintable(program));
         QTRY_VERIFY_WITH_TIMEOUT(findTarget(session->capture()), 5000);
     }

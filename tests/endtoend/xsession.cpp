@@ -9,7 +9,7 @@ XSession::~XSession()
     stop();
 }
 
-QString XSession::startProgram(const QString &path, int timeoutMs, const QStringList &arguments, const QStringList &window, const QStringList &environment)
+QString XSession::startProgram(const QString &path, int timeoutMs, const QStringList &environment)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -17,7 +17,7 @@ QString XSession::startProgram(const QString &path, int timeoutMs, const QString
         env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program_.start(path, arguments);
+    program_.start(path, {});
     if (!program_.waitForStarted(5000))
         return QStringLiteral("%1 did not start: %2").arg(path, program_.errorString());
 
@@ -27,7 +27,7 @@ QString XSession::startProgram(const QString &path, int timeoutMs, const QString
             return QStringLiteral("the program ended before its window appeared (exit code %1)").arg(program_.exitCode());
         if (deadline.hasExpired())
             return QStringLiteral("the window never appeared within %1 ms").arg(timeoutMs);
-        windowId_ = run(QStringLiteral("xdotool"), QStringList{"search", "--onlyvisible"} + window).section('\n', 0, 0);
+        windowId_ = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "Биология"}).section('\n', 0, 0);
         if (windowId_.isEmpty())
             QThread::msleep(100);
     }
@@ -87,12 +87,6 @@ void XSession::click(QPoint at)
 {
     const QPoint screen = window_.topLeft() + at;
     run(QStringLiteral("xdotool"), {"mousemove", QString::number(screen.x()), QString::number(screen.y()), "click", "1"});
-}
-
-void XSession::movePointer(QPoint at)
-{
-    const QPoint screen = window_.topLeft() + at;
-    run(QStringLiteral("xdotool"), {"mousemove", QString::number(screen.x()), QString::number(screen.y())});
 }
 
 void XSession::key(const QString &keys)

@@ -20,10 +20,8 @@ public:
     XSession &operator=(const XSession &) = delete;
 
     // Starts the program, with NAME=value settings added to its environment,
-    // and waits for its window, the one that xdotool's search finds with the
-    // options given; an empty text on success.
-    QString startProgram(const QString &path, int timeoutMs, const QStringList &arguments = {}, const QStringList &window = {"--name", "Биология"},
-        const QStringList &environment = {});
+    // and waits for its window; an empty text on success.
+    QString startProgram(const QString &path, int timeoutMs, const QStringList &environment = {});
     void stop();
     // The program's exit status once it has ended by itself, -1 if it runs
     // on after the time given.
@@ -31,7 +29,6 @@ public:
 
     // Window-relative pixels.
     void click(QPoint at);
-    void movePointer(QPoint at);
     void key(const QString &keys);
     QImage capture();
 
