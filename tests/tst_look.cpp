@@ -16,11 +16,13 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QVersionNumber>
 
 #include <algorithm>
 #include <cmath>
@@ -74,7 +76,7 @@ QString screenshot(qreal scale, qreal zoom)
 {
     if (zoom != 1 || (scale != 1 && scale != 2) || qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
         return {};
-    const QString release = QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) ? QStringLiteral("-qt6.8") : QString();
+    const QString release = QLibraryInfo::version() >= QVersionNumber(6, 8) ? QStringLiteral("-qt6.8") : QString();
     return QStringLiteral(EYETRAINER_DOCS "/screenshot%1%2.png").arg(scale == 2 ? QStringLiteral("-2x") : QString(), release);
 }
 

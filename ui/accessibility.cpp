@@ -159,11 +159,6 @@ QAccessibleInterface *listAccessible(QObject *object)
 }
 #endif
 
-QAccessibleInterface *announcementAccessible(QObject *object)
-{
-    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
-}
-
 QAccessibleInterface *formAccessible(QObject *object)
 {
     return new FormAccessible(static_cast<QWidget *>(object));
@@ -195,7 +190,6 @@ struct Interface
 constexpr Interface interfaces[]{
     // class              the interface
     {"ui::FormWindow",    formAccessible},
-    {"ui::Announcement",  announcementAccessible},
     {"ui::TargetFrame",   targetAccessible},
     {"ui::TextViewport",  viewportAccessible},
     {"ui::CaptionLabel",  labelAccessible},

@@ -3,7 +3,6 @@
 #include "twips.h"
 #include "zoom.h"
 
-#include <QAccessible>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
@@ -63,30 +62,9 @@ void followZoom(QWidget *widget, std::function<void()> follow)
         QObject::connect(window, &FormWindow::zoomChanged, widget, std::move(follow));
 }
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// A notification with no size of its own: it is heard, not seen. A class
-// of its own, so that a screen reader learns that it is a notification.
-class Announcement : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit Announcement(QWidget *window)
-        : QWidget(window)
-    {
-        setFocusPolicy(Qt::NoFocus);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(0, 0, 0, 0);
-        hide();
-    }
-};
-#endif
-
 Form::Form()
     : surface_(std::make_unique<FormWindow>())
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    , announcement_(new Announcement(surface_.get()))
-#endif
+    , announcer_(surface_.get())
 {
 }
 
@@ -226,17 +204,7 @@ void Form::setAccessibleDescription(const QString &description)
 
 void Form::announce(const QString &text)
 {
-    if (!QAccessible::isActive())
-        return;
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(surface_.get(), text);
-    QAccessible::updateAccessibility(&event);
-#else
-    // A screen reader speaks a notification as it comes to show.
-    announcement_->hide();
-    announcement_->setAccessibleName(text);
-    announcement_->show();
-#endif
+    announcer_.announce(text);
 }
 
 QWidget *Form::surface() const

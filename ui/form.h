@@ -1,5 +1,6 @@
 #pragma once
 
+#include "announcer.h"
 #include "colour.h"
 
 #include <QWidget>
@@ -70,11 +71,7 @@ private:
     QFont zoomedFont(qreal factor) const;
 
     std::unique_ptr<FormWindow> surface_;
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // Before Qt 6.8, a screen reader hears of no announcement but as a
-    // notification that shows.
-    QWidget *announcement_;
-#endif
+    Announcer announcer_;
     float clientWidth_ = 0;
     float clientHeight_ = 0;
     QFont designedFont_;

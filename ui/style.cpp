@@ -6,9 +6,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPolygonF>
 #include <QStyleOption>
+#include <QVersionNumber>
 
 #include <algorithm>
 #include <vector>
@@ -177,7 +179,8 @@ void DesignedStyle::drawComplexControl(ComplexControl control, const QStyleOptio
     // Fusion keeps a scroll bar's arrows at their designed size whatever
     // the zoom, and Qt 6.8's Fusion shapes them otherwise than Qt 6.4's.
     const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
-    const bool fusionArrowsFit = QT_VERSION < QT_VERSION_CHECK(6, 8, 0) && zoomOf(widget).factor == 1;
+    static const bool fusionShapesArrowsAsDesigned = QLibraryInfo::version() < QVersionNumber(6, 8);
+    const bool fusionArrowsFit = fusionShapesArrowsAsDesigned && zoomOf(widget).factor == 1;
     if (control == CC_ScrollBar && bar && !fusionArrowsFit) {
         drawScrollBarArrows(bar, painter, widget);
         return;
