@@ -35,7 +35,7 @@ public:
     explicit WindowCommands(ui::Form &form);
 
     // How long a desktop has to give the window the screen once asked.
-    static constexpr int FullScreenAnswerMs = 3000;
+    static constexpr int FullScreenAnswerMs = 5000;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
