@@ -1,5 +1,7 @@
 #include "zoomsteps.h"
 
+#include "zoom.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -16,7 +18,7 @@ qreal steppedZoom(qreal now, ZoomKey key, QSizeF designed, QSize room)
     if (next < 0 || next >= std::ssize(ZoomSteps))
         return now;
     const qreal factor = ZoomSteps[std::size_t(next)];
-    const QSize needed = (designed * factor).toSize();
+    const QSize needed = ui::zoomedSize(designed, factor);
     if (key == ZoomKey::In && (needed.width() > room.width() || needed.height() > room.height()))
         return now;
     return factor;

@@ -50,7 +50,7 @@ constexpr qint64 DefaultColour = -1;
 
 QColor pixel(const QImage &image, float leftTwips, float topTwips)
 {
-    return image.pixelColor(toPixels(leftTwips), toPixels(topTwips));
+    return image.pixelColor(toPixels(leftTwips, 1), toPixels(topTwips, 1));
 }
 
 } // namespace
@@ -173,7 +173,7 @@ void TestExerciseForm::windowedControls()
     QCOMPARE(shown, texts);
     QCOMPARE(QRectF(control->Left(), control->Top(), control->Width(), control->Height()), twips);
     QCOMPARE(control->widget()->geometry(),
-        QRect(toPixels(float(twips.left())), toPixels(float(twips.top())), toPixels(float(twips.width())), toPixels(float(twips.height()))));
+        QRect(toPixels(float(twips.left()), 1), toPixels(float(twips.top()), 1), toPixels(float(twips.width()), 1), toPixels(float(twips.height()), 1)));
     QCOMPARE(control->BackColor() ? qint64(*control->BackColor()) : DefaultColour, backColor);
     QCOMPARE(control->Visible(), visible);
     QCOMPARE(control->widget()->parentWidget(), form.form.surface());
@@ -238,7 +238,7 @@ void TestExerciseForm::stateAfterLoad()
     // Each window has a zoom of its own.
     const ExerciseForm other;
     QCOMPARE(form.Picture1->widget()->width(), toPixels(500, zoom));
-    QCOMPARE(other.Picture1->widget()->width(), toPixels(500));
+    QCOMPARE(other.Picture1->widget()->width(), toPixels(500, 1));
     QCOMPARE(form.Text1[0].Text().size(), 1195);
     form.Form_Load();
     QCOMPARE(form.Text1[0].Text(), Description + Report);

@@ -24,7 +24,23 @@ public:
         setAutoFillBackground(true);
     }
 
-    Zoom zoom;
+    Zoom zoom() const { return zoom_; }
+    // The font at the designed size, which the zoom scales.
+    void setDesignedFont(const QFont &font)
+    {
+        designedFont_ = font;
+        setFont(zoomedFont());
+    }
+    void setZoom(Zoom zoom)
+    {
+        if (zoom == zoom_)
+            return;
+        zoom_ = zoom;
+        // The font first, then the places: a caption is fitted to its room
+        // again as the room changes, and by then it inherits the new font.
+        setFont(zoomedFont());
+        emit zoomChanged();
+    }
 
 signals:
     void zoomChanged();
@@ -48,18 +64,31 @@ protected:
                 control->update();
         return QWidget::eventFilter(watched, event);
     }
+
+private:
+    QFont zoomedFont() const
+    {
+        QFont zoomed = designedFont_;
+        zoomed.setPointSizeF(designedFont_.pointSizeF() * zoom_.factor);
+        return zoomed;
+    }
+
+    Zoom zoom_;
+    QFont designedFont_;
 };
 
 Zoom zoomOf(const QWidget *widget)
 {
     const auto *window = widget ? qobject_cast<const FormWindow *>(widget->window()) : nullptr;
-    return window ? window->zoom : Zoom();
+    return window ? window->zoom() : Zoom();
 }
 
 void followZoom(QWidget *widget, std::function<void()> follow)
 {
-    if (auto *window = qobject_cast<FormWindow *>(widget->window()))
-        QObject::connect(window, &FormWindow::zoomChanged, widget, std::move(follow));
+    auto *window = qobject_cast<FormWindow *>(widget->window());
+    if (!window)
+        qFatal("%s follows the zoom of a window it is not in", widget->metaObject()->className());
+    QObject::connect(window, &FormWindow::zoomChanged, widget, std::move(follow));
 }
 
 Form::Form()
@@ -84,15 +113,7 @@ void Form::setBackColor(Colour colour)
 
 void Form::setFont(const QFont &font)
 {
-    designedFont_ = font;
-    surface_->setFont(zoomedFont(zoom()));
-}
-
-QFont Form::zoomedFont(qreal factor) const
-{
-    QFont zoomed = designedFont_;
-    zoomed.setPointSizeF(designedFont_.pointSizeF() * factor);
-    return zoomed;
+    surface_->setDesignedFont(font);
 }
 
 void Form::setIcon(const QIcon &icon)
@@ -104,7 +125,7 @@ void Form::setClientSize(float width, float height)
 {
     clientWidth_ = width;
     clientHeight_ = height;
-    const QSize size = clientPixels(zoom());
+    const QSize size = zoomedSize(designedSize(), zoom());
     // At a fractional scale, Qt gives the window manager a resize step of a
     // pixel in whole device pixels (two at 150 %), and before Qt 6.8 a base
     // of nothing to count the steps from: a window manager then made an odd
@@ -113,14 +134,9 @@ void Form::setClientSize(float width, float height)
     surface_->setFixedSize(size);
 }
 
-QSize Form::clientPixels(qreal factor) const
-{
-    return QSize(toPixels(clientWidth_, factor), toPixels(clientHeight_, factor));
-}
-
 qreal Form::zoom() const
 {
-    return surface_->zoom.factor;
+    return surface_->zoom().factor;
 }
 
 QSizeF Form::designedSize() const
@@ -135,7 +151,7 @@ bool Form::isFullScreen() const
 
 void Form::setZoom(qreal factor)
 {
-    zoomTo(factor, QPoint(0, 0));
+    surface_->setZoom({factor, QPoint(0, 0)});
     setClientSize(clientWidth_, clientHeight_);
 }
 
@@ -154,9 +170,9 @@ void Form::requestNormal()
 
 void Form::fillWindow(qreal factor)
 {
-    const QSize drawn = clientPixels(factor);
+    const QSize drawn = zoomedSize(designedSize(), factor);
     const QSize whole = surface_->size();
-    zoomTo(factor, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2));
+    surface_->setZoom({factor, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2)});
 }
 
 void Form::placeAnew()
@@ -165,18 +181,6 @@ void Form::placeAnew()
     surface_->show();
     // The user's key brought it here: it keeps the keyboard.
     surface_->activateWindow();
-}
-
-void Form::zoomTo(qreal factor, QPoint origin)
-{
-    const Zoom zoom{factor, origin};
-    if (zoom == surface_->zoom)
-        return;
-    surface_->zoom = zoom;
-    // The font first, then the places: a caption is fitted to its room
-    // again as the room changes, and by then it inherits the new font.
-    surface_->setFont(zoomedFont(factor));
-    emit surface_->zoomChanged();
 }
 
 // The client area as designed, whatever the zoom, and the frame and caption

@@ -66,15 +66,10 @@ public:
     void show();
 
 private:
-    void zoomTo(qreal factor, QPoint origin);
-    QSize clientPixels(qreal factor) const;
-    QFont zoomedFont(qreal factor) const;
-
     std::unique_ptr<FormWindow> surface_;
     Announcer announcer_;
     float clientWidth_ = 0;
     float clientHeight_ = 0;
-    QFont designedFont_;
 };
 
 } // namespace ui

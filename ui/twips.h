@@ -9,7 +9,7 @@ namespace ui {
 // take more); Qt's high-DPI scaling maps those pixels to device pixels.
 inline constexpr float TwipsPerPixel = 15.0f;
 
-inline int toPixels(float twips, double zoom = 1)
+inline int toPixels(float twips, double zoom)
 {
     return static_cast<int>(std::lround(twips / TwipsPerPixel * zoom));
 }

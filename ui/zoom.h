@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
+#include <QSizeF>
 #include <QtGlobal>
 
 #include <functional>
@@ -24,6 +26,13 @@ struct Zoom
 
     bool operator==(const Zoom &) const = default;
 };
+
+// A window's client area at a zoom, from its size in pixels at the designed
+// size: the one rounding of the window, full screen and the zoom steps.
+inline QSize zoomedSize(QSizeF designed, qreal factor)
+{
+    return (designed * factor).toSize();
+}
 
 // The zoom of the window the widget is in; the designed size for a widget
 // outside a form's window.
