@@ -145,16 +145,18 @@ void TestLook::targetIsSquareWithAnEvenBorder_data()
 {
     QTest::addColumn<qint16>("mode");
     QTest::addColumn<int>("ticks");
+    QTest::addColumn<bool>("focused");
 
-    QTest::newRow("at rest") << qint16(0) << 0;
-    QTest::newRow("left") << qint16(0) << 1;
-    QTest::newRow("right") << qint16(0) << 2;
-    QTest::newRow("top") << qint16(1) << 1;
-    QTest::newRow("bottom") << qint16(1) << 2;
-    QTest::newRow("middle, candle") << qint16(3) << 4;
+    QTest::newRow("at rest") << qint16(0) << 0 << false;
+    QTest::newRow("at rest, focused") << qint16(0) << 0 << true;
+    QTest::newRow("left") << qint16(0) << 1 << false;
+    QTest::newRow("right") << qint16(0) << 2 << false;
+    QTest::newRow("top") << qint16(1) << 1 << false;
+    QTest::newRow("bottom") << qint16(1) << 2 << false;
+    QTest::newRow("middle, candle") << qint16(3) << 4 << false;
     // perspective, at the middle: 500/3, 125, 100, 500/6, 500, 250 twips
     for (int tick = 1; tick <= 6; ++tick)
-        QTest::addRow("perspective, tick %d", tick) << qint16(4) << tick;
+        QTest::addRow("perspective, tick %d", tick) << qint16(4) << tick << false;
 }
 // clang-format on
 
@@ -162,12 +164,15 @@ void TestLook::targetIsSquareWithAnEvenBorder()
 {
     QFETCH(qint16, mode);
     QFETCH(int, ticks);
+    QFETCH(bool, focused);
 
     const auto form = window(mode, ticks);
     QVERIFY(form);
     // What lies behind the target is not under test here: only the window.
     form->Text1[0].setVisible(false);
     QWidget *target = form->Picture1->widget();
+    if (focused)
+        target->setFocus();
     const QColor fill = target->palette().color(QPalette::Window);
     const QImage image = capture(*form);
     QRect open = devicePixels(target, scale).adjusted(-4, -4, 4, 4);
@@ -190,6 +195,13 @@ void TestLook::targetIsSquareWithAnEvenBorder()
     // it and some colour inside takes two thinner lines.
     const int bevel = int(std::floor(2 * lines)), fullBevel = 2 * int(std::round(lines));
     QVERIFY2(left >= bevel || (left >= 2 && outer.width() <= 2 * fullBevel), qPrintable(found));
+    // The focus line, two lines as thick as the bevel's, starts where the
+    // bevel ends, in device pixels.
+    if (focused) {
+        QCOMPARE(left, 2 * fullBevel);
+        QCOMPARE(image.pixelColor(outer.left() + fullBevel, inner.center().y()), QColor(Qt::black));
+        QVERIFY(image.pixelColor(outer.left() + fullBevel - 1, inner.center().y()) != QColor(Qt::black));
+    }
     // Nothing but the fill inside the bevel, and no fill outside it.
     QCOMPARE(boundingBox(image, inner, [&](QColor c) { return c != fill; }), QRect());
 }

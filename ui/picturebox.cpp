@@ -1,12 +1,11 @@
 #include "picturebox.h"
 
 #include "devicepixels.h"
-#include "zoom.h"
+#include "style.h"
 
 #include <QAccessible>
 #include <QFrame>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -56,22 +55,17 @@ protected:
             update();
         }
         QPainter painter(this);
+        const QRect box = pixels.bounds();
+        // The smallest perspective box keeps some colour inside its bevel.
+        const int line = std::max(1, std::min(pixels.thickness(1), (std::min(box.width(), box.height()) - 1) / 4));
         if (shown_) {
-            const QRect box = pixels.bounds();
-            // The smallest perspective box keeps some colour inside its bevel.
-            const int line = std::max(1, std::min(pixels.thickness(1), (std::min(box.width(), box.height()) - 1) / 4));
             pixels.fill(painter, box.adjusted(2 * line, 2 * line, -2 * line, -2 * line), palette().color(QPalette::Window));
             pixels.sunkenPanel(painter, box, 2, line, palette().color(QPalette::Dark), palette().color(QPalette::Light));
         }
-        if (hasFocus()) {
-            // Inside the bevel while the target shows, on its place while it
-            // is hidden.
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            const int bevel = zoomOf(this).pixels(lineWidth());
-            focus.rect = shown_ ? rect().adjusted(bevel, bevel, -bevel, -bevel) : rect();
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-        }
+        // Inside the bevel while the target shows, on its place while it is
+        // hidden.
+        if (hasFocus())
+            drawFocusLine(painter, pixels, shown_ ? box.adjusted(2 * line, 2 * line, -2 * line, -2 * line) : box);
     }
 
 private:

@@ -286,13 +286,17 @@ void DesignedStyle::drawWithFocusLine(ControlElement element, const QStyleOption
 // A black line with a white one inside it, so one of the two stands out at
 // least 3:1 against any colour of the window, from the pale yellow of the
 // target to the dark red of the stop button.
+void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &devicePixels)
+{
+    const int line = pixels.thickness(1);
+    pixels.outline(painter, devicePixels, line, Qt::black);
+    pixels.outline(painter, devicePixels.adjusted(line, line, -line, -line), line, Qt::white);
+}
+
 void DesignedStyle::drawFocusLine(const QRect &rect, QPainter *painter, const QWidget *widget) const
 {
     const DevicePixels pixels(*widget);
-    const QRect outer = pixels.toDevicePixels(rect);
-    const int line = pixels.thickness(1);
-    pixels.outline(*painter, outer, line, Qt::black);
-    pixels.outline(*painter, outer.adjusted(line, line, -line, -line), line, Qt::white);
+    ui::drawFocusLine(*painter, pixels, pixels.toDevicePixels(rect));
 }
 
 // A classic button: its face in the button colour, two rings of bevel in

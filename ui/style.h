@@ -6,6 +6,8 @@ class QStyleOptionSlider;
 
 namespace ui {
 
+class DevicePixels;
+
 // The window's look is part of its design: its colours, black text on them,
 // the classic bevels and a focus line that shows on every one of them. It
 // lives here, over Fusion, and nowhere else; every line it draws is in whole
@@ -40,6 +42,10 @@ private:
     void drawField(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
     void drawScrollBarArrows(const QStyleOptionSlider *bar, QPainter *painter, const QWidget *widget) const;
 };
+
+// The focus line as every control shows it, just inside a rectangle of a
+// widget's device pixels: for a widget that places it by its own bevel.
+void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &devicePixels);
 
 // Makes DesignedStyle the application's style and its palette the
 // application's palette, setting aside one set before.
