@@ -11,6 +11,8 @@
 // working folder for the reader, named after the test.
 inline QString differenceFrom(const QImage &image, const QImage &reference, const QString &referenceName)
 {
+    if (reference.isNull())
+        return QStringLiteral("%1 is missing").arg(referenceName);
     const QImage expected = reference.convertToFormat(QImage::Format_RGB32);
     const QImage actual = image.convertToFormat(QImage::Format_RGB32);
     if (expected.size() != actual.size())

@@ -20,8 +20,6 @@ class DevicePixels
 public:
     explicit DevicePixels(const QWidget &widget);
 
-    // Device pixels per pixel.
-    qreal scale() const { return scale_; }
     // The widget in whole device pixels, from (0, 0).
     QRect bounds() const { return bounds_; }
     // A line of the given pixels' thickness at the designed size, zoomed,
