@@ -75,12 +75,11 @@ void TestAccessibility::focusIsVisible()
     const auto window = shownWindow();
     QVERIFY(window);
     ExerciseForm &form = *window;
-    QWidget *widget = control == "Text1(0)" ? form.Text1[0].widget()
-        : control == "Option1(0)"           ? form.Option1[0].widget()
-        : control == "Command1(0)"          ? form.Command1[0].widget()
-        : control == "Command1(1)"          ? form.Command1[1].widget()
-        : control == "Picture1"             ? form.Picture1->widget()
-                                            : form.List1[0].widget();
+    const QHash<QString, QWidget *> controls{{"Text1(0)", form.Text1[0].widget()}, {"Option1(0)", form.Option1[0].widget()},
+        {"Command1(0)", form.Command1[0].widget()}, {"Command1(1)", form.Command1[1].widget()}, {"Picture1", form.Picture1->widget()},
+        {"List1(0)", form.List1[0].widget()}};
+    QWidget *widget = controls.value(control);
+    QVERIFY2(widget, qPrintable("no control " + control));
     // Somewhere else first, so the control is seen without focus.
     (widget == form.Command1[1].widget() ? form.Command1[0].widget() : form.Command1[1].widget())->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(!widget->hasFocus());

@@ -117,8 +117,8 @@ namespace {
 // Plays a scenario on a loaded window, one step a word: "t" a tick, "o4"
 // option 4 chosen, "start" and "stop" the buttons' clicks, "mode7" and
 // "mode-" the mode written directly (an unknown one, or empty), "left1000"
-// the target moved.
-void play(ExerciseForm &form, const QString &scenario)
+// the target moved. False at a step it does not know, which it warns of.
+bool play(ExerciseForm &form, const QString &scenario)
 {
     for (const QString &step : scenario.split(' ', Qt::SkipEmptyParts)) {
         if (step == "t")
@@ -133,9 +133,12 @@ void play(ExerciseForm &form, const QString &scenario)
             form.Mode = step.mid(4).toShort();
         else if (step.startsWith("left"))
             form.Picture1->setLeft(step.mid(4).toFloat());
-        else
-            QFAIL(qPrintable("unknown step " + step));
+        else {
+            qWarning("unknown step %s", qPrintable(step));
+            return false;
+        }
     }
+    return true;
 }
 
 } // namespace
@@ -178,7 +181,7 @@ void TestExercise::scenarios()
 
     ExerciseForm form;
     form.Form_Load();
-    play(form, scenario);
+    QVERIFY(play(form, scenario));
     QCOMPARE(lookOf(*form.Picture1), look);
     for (qint16 ring : std::initializer_list<qint16>{1, 2, 3})
         QVERIFY(!form.List1[ring].Visible());
