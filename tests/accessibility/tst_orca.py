@@ -143,7 +143,7 @@ def main():
 
         # Only ticks: the target moves, Orca stays silent.
         quiet = len(speech.lines())
-        time.sleep(1.6)  # eight ticks
+        speech.settle(quiet=1.6)  # eight ticks of silence
         check(speech.lines()[quiet:] == [], "nothing is said while the exercise only ticks", str(speech.lines()[quiet:]))
 
         press(speech, "Tab")  # "Спри"

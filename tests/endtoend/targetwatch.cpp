@@ -84,6 +84,23 @@ std::vector<Change> watchTarget(XSession &session, int forMs, std::size_t enough
     return changes;
 }
 
+bool staysStill(XSession &session, int periodMs)
+{
+    // A tick already due as the timer stopped may still land: the target is
+    // still once it has held its place for two periods, and then holds it.
+    QElapsedTimer clock;
+    clock.start();
+    std::vector<Change> changes = watchTarget(session, 2 * periodMs);
+    while (changes.size() > 1 && clock.elapsed() < 10 * periodMs)
+        changes = watchTarget(session, 2 * periodMs);
+    if (changes.size() == 1)
+        changes = watchTarget(session, 2 * periodMs);
+    if (changes.size() == 1)
+        return true;
+    qWarning("the target still moves: %s", qPrintable(describe(changes)));
+    return false;
+}
+
 double medianInterval(const std::vector<Change> &changes)
 {
     std::vector<qint64> intervals;

@@ -32,6 +32,10 @@ struct Change
 // asked for, and keeps each change of the target's place.
 std::vector<Change> watchTarget(XSession &session, int forMs, std::size_t enough = SIZE_MAX);
 
+// Whether the target, once a stopped exercise's last tick has landed,
+// stays where it is; where not, it says what it saw.
+bool staysStill(XSession &session, int periodMs);
+
 // Whether the target was only at the places given once the watch began;
 // the first place seen is where it was before.
 bool onlyAt(const std::vector<Change> &changes, std::initializer_list<Place> places);
