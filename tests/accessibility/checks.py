@@ -1,5 +1,8 @@
 """Checks as Qt Test reports them, so CTest's output reads alike for the
-Python tests: a PASS or FAIL! line each, and a closing Totals line."""
+Python tests: a PASS or FAIL! line each, and a closing Totals line; and
+how the tests end the processes they start."""
+
+import subprocess
 
 results = {"passed": 0, "failed": 0}
 
@@ -17,3 +20,15 @@ def totals():
     """Prints the totals; the exit status: failed when a check failed or none ran."""
     print(f"Totals: {results['passed']} passed, {results['failed']} failed")
     return 1 if results["failed"] or not results["passed"] else 0
+
+
+def stop(process, grace=2):
+    """Asks the process to end, and ends it where it takes longer."""
+    if process is None:
+        return
+    process.terminate()
+    try:
+        process.wait(grace)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()

@@ -14,7 +14,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from checks import check, totals
+from checks import check, stop, totals
 
 CAPTION_END = "  Биология - упражнения за зрение"
 OPTIONS = ["Ляво-Дясно", "Горе-Долу", "Светофар", "Свещ-яркост", "Перспектива", "Срещу часовата", "По часовата"]
@@ -154,8 +154,7 @@ def main():
     except Exception as error:  # a broken tree fails the test, it does not crash it
         check(False, "reading the accessible tree", repr(error))
     finally:
-        app_process.terminate()
-        app_process.wait(5)
+        stop(app_process)
     return totals()
 
 

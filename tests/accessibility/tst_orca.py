@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-from checks import check, totals
+from checks import check, stop, totals
 
 RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
 STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
@@ -170,13 +170,7 @@ def main():
         # Orca now and then takes ten seconds and more over ending; what it
         # says by then no longer counts.
         for process in (app, orca):
-            if process:
-                process.terminate()
-                try:
-                    process.wait(2)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
+            stop(process)
         orca_output.close()
         shutil.rmtree(root, ignore_errors=True)
     return totals()
