@@ -1,10 +1,11 @@
 #include "screenroom.h"
 
+#include "platform.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QVersionNumber>
@@ -35,7 +36,7 @@ QSize screenRoom(const QScreen &screen)
     const QSize room = screen.availableGeometry().size();
     // Before Qt 6.8, Qt on Wayland takes GNOME's device-pixel layout for
     // the screen's size in pixels, twice the screen at a scale of 2.
-    static const bool deviceLayout = QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+    static const bool deviceLayout = ui::onWayland()
         && QLibraryInfo::version() < QVersionNumber(6, 8) && gnomeLaysOutDevicePixels();
     return deviceLayout ? room / screen.devicePixelRatio() : room;
 }

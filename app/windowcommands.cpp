@@ -1,11 +1,11 @@
 #include "windowcommands.h"
 
 #include "form.h"
+#include "platform.h"
 #include "screenroom.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -43,7 +43,8 @@ QList<QKeySequence> commandKeys(WindowCommand command)
     };
     // clang-format on
     const auto row = std::find_if(std::begin(table), std::end(table), [command](const auto &r) { return r.command == command; });
-    Q_ASSERT(row != std::end(table));
+    if (row == std::end(table))
+        qFatal("window command %d has no keys", int(command));
     QList<QKeySequence> keys = row->shared;
     QList<QKeySequence> platform = QKeySequence::keyBindings(row->platform);
     if (command == WindowCommand::Close)
@@ -102,7 +103,7 @@ void WindowCommands::zoom(ZoomKey key)
     const QRect outer = window->frameGeometry();
     const QRect inner = window->geometry();
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const bool wayland = ui::onWayland();
     const QSize room = screen ? clientRoom(screenRoom(*screen), frame, !wayland) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const qreal factor = steppedZoom(form_.zoom(), key, form_.designedSize(), room);
     if (factor == form_.zoom())

@@ -1,9 +1,9 @@
 #include "form.h"
 
+#include "platform.h"
 #include "twips.h"
 #include "zoom.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
 
@@ -54,7 +54,7 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         QWidget::showEvent(event);
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        if (onWayland())
             windowHandle()->installEventFilter(this);
     }
     bool eventFilter(QObject *watched, QEvent *event) override
