@@ -4,7 +4,6 @@
 #include "twips.h"
 #include "zoom.h"
 
-#include <QScreen>
 #include <QWindow>
 
 namespace ui {
