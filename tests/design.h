@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QPoint>
 #include <QRectF>
 #include <QSize>
@@ -22,6 +24,29 @@ inline const QRectF ClockwiseOption(600, 2880, 1935, 375);
 inline const QRectF PeriodList(3360, 1560, 1215, 1200);
 inline const QRectF PeriodLabel(3360, 1320, 1215, 300);
 inline const QRectF TitleLabel(3960, 240, 2895, 300);
+
+// The client area in pixels at a zoom.
+inline QSize windowAt(double zoom)
+{
+    return (QSizeF(WindowPixels) * zoom).toSize();
+}
+
+// The window's colour, which nothing else on a test's screen shows.
+inline const QColor Lavender(192, 192, 255);
+
+// The window's client area in a picture of a screen: where its lavender is.
+inline QRect windowIn(const QImage &screen)
+{
+    const QImage rgb = screen.convertToFormat(QImage::Format_RGB32);
+    QRect found;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            if (row[x] == Lavender.rgb())
+                found |= QRect(x, y, 1, 1);
+    }
+    return found;
+}
 
 // A place in twips as the pixel at the designed size.
 inline QPoint pixelOf(QPointF twips)

@@ -8,6 +8,7 @@
 // the window as the README shows it, pixel for pixel.
 
 #include "contrast.h"
+#include "design.h"
 #include "imagedifference.h"
 #include "program.h"
 #include "shownwindow.h"
@@ -31,7 +32,7 @@ using namespace ui;
 
 namespace {
 
-const QColor Lavender(192, 192, 255);
+using designed::Lavender;
 const QColor Orange(255, 192, 128);
 
 // A dark desktop, as a platform theme or a style of its own would set it.

@@ -97,7 +97,7 @@ void TestWindowCommands::commands()
     QVERIFY(form);
     QWidget *window = form->form.surface();
     const auto fixedAt = [&](qreal zoom) {
-        const QSize size = (QSizeF(designed::WindowPixels) * zoom).toSize();
+        const QSize size = designed::windowAt(zoom);
         return !window->isFullScreen() && window->minimumSize() == size && window->maximumSize() == size && form->form.zoom() == zoom;
     };
     const auto fillsTheScreen = [&] {

@@ -14,25 +14,10 @@
 
 namespace {
 
-const QRgb Lavender = qRgb(192, 192, 255);
 // The screen in logical pixels; the desktop's scale multiplies it.
 const QSize Laptop(1366, 768);
 // Rows that no title bar is lower than.
 constexpr int TitleBar = 24;
-
-// The window's client area in a picture of the screen: where its lavender
-// is, the only lavender on the screen.
-QRect windowIn(const QImage &screen)
-{
-    QRect found;
-    for (int y = 0; y < screen.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(screen.constScanLine(y));
-        for (int x = 0; x < screen.width(); ++x)
-            if (row[x] == Lavender)
-                found |= QRect(x, y, 1, 1);
-    }
-    return found;
-}
 
 } // namespace
 
@@ -83,7 +68,7 @@ void TestDesktop::initTestCase()
     program.start(QStringLiteral(EYE_TRAINER_PATH), {});
     QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
     const QImage shown = changedFrom(QRect());
-    window = windowIn(shown);
+    window = designed::windowIn(shown);
     QCOMPARE(window.size(), deviceSize(1));
 }
 
@@ -102,7 +87,7 @@ QImage TestDesktop::changedFrom(QRect before)
     const QDeadlineTimer deadline(15000);
     while (!deadline.hasExpired()) {
         QImage now = desktop->capture();
-        if (!now.isNull() && windowIn(now) != before && now == last)
+        if (!now.isNull() && designed::windowIn(now) != before && now == last)
             return now;
         last = std::move(now);
     }
@@ -112,7 +97,7 @@ QImage TestDesktop::changedFrom(QRect before)
 
 QSize TestDesktop::deviceSize(qreal zoom) const
 {
-    return (QSizeF(designed::WindowPixels) * zoom).toSize() * scale;
+    return designed::windowAt(zoom) * scale;
 }
 
 bool TestDesktop::wholeOnScreen(QRect client) const
@@ -137,17 +122,17 @@ void TestDesktop::zoomStaysOnTheScreenFullScreenAndClose()
     // 200 % (750 rows).
     for (const qreal zoom : {1.25, 1.5, 1.75}) {
         press(QStringLiteral("ctrl+plus"));
-        window = windowIn(changedFrom(window));
+        window = designed::windowIn(changedFrom(window));
         QCOMPARE(window.size(), deviceSize(zoom));
         QVERIFY2(wholeOnScreen(window), qPrintable(QStringLiteral("at %1 % the window is at %2, %3").arg(zoom * 100).arg(window.x()).arg(window.y())));
     }
     // No step past 175 %: one step out from there is 150 %.
     press(QStringLiteral("ctrl+plus"));
     press(QStringLiteral("ctrl+minus"));
-    window = windowIn(changedFrom(window));
+    window = designed::windowIn(changedFrom(window));
     QCOMPARE(window.size(), deviceSize(1.5));
     press(QStringLiteral("ctrl+plus"));
-    window = windowIn(changedFrom(window));
+    window = designed::windowIn(changedFrom(window));
     QCOMPARE(window.size(), deviceSize(1.75));
 
     // Full screen and back, from 175 % with Escape and from the designed
@@ -157,11 +142,11 @@ void TestDesktop::zoomStaysOnTheScreenFullScreenAndClose()
         const QRect before = window;
         press(QStringLiteral("F11"));
         QImage screen = changedFrom(window);
-        QCOMPARE(windowIn(screen), whole);
-        QCOMPARE(screen.pixel(0, 0), Lavender);
+        QCOMPARE(designed::windowIn(screen), whole);
+        QCOMPARE(screen.pixelColor(0, 0), designed::Lavender);
         press(back);
         screen = changedFrom(whole);
-        window = windowIn(screen);
+        window = designed::windowIn(screen);
         QCOMPARE(window.size(), before.size());
         QVERIFY(wholeOnScreen(window));
         if (back == QLatin1String("F11")) {
@@ -170,7 +155,7 @@ void TestDesktop::zoomStaysOnTheScreenFullScreenAndClose()
         } else {
             press(QStringLiteral("ctrl+0"));
             screen = changedFrom(window);
-            window = windowIn(screen);
+            window = designed::windowIn(screen);
             QCOMPARE(window.size(), deviceSize(1));
             QCOMPARE(screen.copy(window), designedWindow);
         }

@@ -143,7 +143,7 @@ void TestKeyboard::zoomKeysFullScreenAndClose()
     const QRect screen(QPoint(0, 0), session->screenSize());
     const QMargins frame = session->frameMargins();
     const auto sizeAt = [scale](std::size_t step) {
-        const QSize zoomed = (QSizeF(designed::WindowPixels) * designed::ZoomSteps[step]).toSize();
+        const QSize zoomed = designed::windowAt(designed::ZoomSteps[step]);
         return (QSizeF(zoomed) * scale).toSize();
     };
     const auto fits = [&](std::size_t step) {

@@ -21,16 +21,6 @@ namespace {
 
 const QString Socket = QStringLiteral("eye-trainer-test");
 
-// The window's top-left pixel in a screenshot: the first of its lavender.
-QPoint findWindow(const QImage &screen)
-{
-    for (int y = 0; y < screen.height(); ++y)
-        for (int x = 0; x < screen.width(); ++x)
-            if (screen.pixelColor(x, y) == QColor(192, 192, 255))
-                return QPoint(x, y);
-    return QPoint(-1, -1);
-}
-
 } // namespace
 
 class TestWayland : public QObject
@@ -152,7 +142,7 @@ void TestWayland::showsAsUnderX()
     QImage screen, before;
     for (const QDeadlineTimer deadline(15000); !deadline.hasExpired();) {
         before = std::exchange(screen, screenshot());
-        if (!screen.isNull() && screen == before && findWindow(screen).x() >= 0)
+        if (!screen.isNull() && screen == before && !designed::windowIn(screen).isNull())
             break;
     }
 
@@ -162,9 +152,9 @@ void TestWayland::showsAsUnderX()
     QImage underX;
     QTRY_VERIFY_WITH_TIMEOUT(!(underX = xserver.capture()).isNull() && underX.pixelColor(10, 170) == QColor(255, 255, 0), 5000);
 
-    const QPoint at = findWindow(screen);
-    QVERIFY2(at.x() >= 0, "the window does not show on the compositor's screen");
-    const QImage onWayland = screen.copy(QRect(at, underX.size()));
+    const QRect window = designed::windowIn(screen);
+    QVERIFY2(!window.isNull(), "the window does not show on the compositor's screen");
+    const QImage onWayland = screen.copy(QRect(window.topLeft(), underX.size()));
     const QString difference = differenceFrom(onWayland, underX, QStringLiteral("the window on X"));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
 }
