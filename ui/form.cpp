@@ -177,6 +177,9 @@ void Form::fillWindow(qreal factor)
 void Form::placeAnew()
 {
     surface_->hide();
+    // Shown again on the same native window, Qt on Wayland at times never
+    // takes it as active again, and the keys that follow are lost.
+    surface_->windowHandle()->destroy();
     surface_->show();
     // The user's key brought it here: it keeps the keyboard.
     surface_->activateWindow();
