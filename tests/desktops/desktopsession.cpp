@@ -75,7 +75,11 @@ DesktopSession::DesktopSession()
         }
         if (shellState.property("OverviewActive").toBool())
             error_ = QStringLiteral("GNOME Shell stays in its overview");
-    } else if (desktop() != QLatin1String("KDE")) {
+    } else if (desktop() == QLatin1String("KDE")) {
+        kwinKeys_.start(QStringLiteral(KWIN_KEYS_PATH), {});
+        if (!kwinKeys_.waitForStarted(5000))
+            error_ = kwinKeys_.errorString();
+    } else {
         error_ = QStringLiteral("not in a GNOME or KDE session: XDG_CURRENT_DESKTOP is \"%1\"").arg(desktop());
     }
 }
@@ -84,6 +88,8 @@ DesktopSession::~DesktopSession()
 {
     if (!remoteSession_.isEmpty())
         QDBusInterface(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus()).call(QStringLiteral("Stop"));
+    kwinKeys_.closeWriteChannel();
+    kwinKeys_.waitForFinished(3000);
 }
 
 bool DesktopSession::key(const QString &chord)
@@ -101,7 +107,11 @@ bool DesktopSession::key(const QString &chord)
     QStringList codes;
     for (const QString &name : names)
         codes << QString::fromLatin1(keyNamed(name)->codes);
-    return QProcess::execute(QStringLiteral(KWIN_KEYS_PATH), {codes.join('+')}) == 0;
+    kwinKeys_.write((codes.join('+') + '\n').toLatin1());
+    while (!kwinKeys_.canReadLine())
+        if (!kwinKeys_.waitForReadyRead(5000))
+            return false;
+    return kwinKeys_.readLine() == "done\n";
 }
 
 QImage DesktopSession::capture()

@@ -31,4 +31,5 @@ public:
 private:
     QString error_;
     QString remoteSession_; // GNOME's remote-desktop session
+    QProcess kwinKeys_;     // KWin's: one keyboard for the whole session
 };

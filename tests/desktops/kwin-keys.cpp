@@ -1,7 +1,10 @@
 // Presses keys through KWin's fake-input protocol, as a remote-input tool
-// does: each argument is a chord of Linux key codes joined by '+', pressed
-// in order and released in reverse.
-//   kwin-keys 29+16   (Ctrl+Q)
+// does: each line read is a chord of Linux key codes joined by '+', pressed
+// in order and released in reverse, and answered with "done" once KWin has
+// taken it. One device for the whole session, as a keyboard stays plugged
+// in: a device that comes and goes with each key changes the seat under the
+// program as it handles the key.
+//   echo 29+16 | kwin-keys   (Ctrl+Q)
 
 #include "fake-input-client-protocol.h"
 
@@ -11,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -28,10 +32,9 @@ void withdrawn(void *, wl_registry *, uint32_t) {}
 
 const wl_registry_listener listener{announced, withdrawn};
 
-std::vector<uint32_t> chord(const char *argument)
+std::vector<uint32_t> chord(const std::string &text)
 {
     std::vector<uint32_t> codes;
-    std::string text(argument);
     for (std::size_t at = 0; at <= text.size();) {
         const std::size_t end = std::min(text.find('+', at), text.size());
         codes.push_back(uint32_t(std::stoul(text.substr(at, end - at))));
@@ -42,7 +45,7 @@ std::vector<uint32_t> chord(const char *argument)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main()
 {
     wl_display *display = wl_display_connect(nullptr);
     if (!display) {
@@ -57,13 +60,15 @@ int main(int argc, char **argv)
         return EXIT_FAILURE;
     }
     org_kde_kwin_fake_input_authenticate(fakeInput, "eye-trainer tests", "keys for the end-to-end tests");
-    for (int i = 1; i < argc; ++i) {
-        const std::vector<uint32_t> codes = chord(argv[i]);
+    for (std::string line; std::getline(std::cin, line);) {
+        const std::vector<uint32_t> codes = chord(line);
         for (uint32_t code : codes)
             org_kde_kwin_fake_input_keyboard_key(fakeInput, code, WL_KEYBOARD_KEY_STATE_PRESSED);
         for (auto code = codes.rbegin(); code != codes.rend(); ++code)
             org_kde_kwin_fake_input_keyboard_key(fakeInput, *code, WL_KEYBOARD_KEY_STATE_RELEASED);
-        wl_display_roundtrip(display);
+        if (wl_display_roundtrip(display) < 0)
+            return EXIT_FAILURE;
+        std::cout << "done" << std::endl;
     }
     org_kde_kwin_fake_input_destroy(fakeInput);
     wl_registry_destroy(registry);
