@@ -24,6 +24,8 @@ inline const QRectF ClockwiseOption(600, 2880, 1935, 375);
 inline const QRectF PeriodList(3360, 1560, 1215, 1200);
 inline const QRectF PeriodLabel(3360, 1320, 1215, 300);
 inline const QRectF TitleLabel(3960, 240, 2895, 300);
+// The target where the window's start-up puts it.
+inline const QRectF TargetAtRest(0, 2312.5, 500, 500);
 
 // The client area in pixels at a zoom.
 inline QSize windowAt(double zoom)
@@ -31,21 +33,29 @@ inline QSize windowAt(double zoom)
     return (QSizeF(WindowPixels) * zoom).toSize();
 }
 
-// The window's colour, which nothing else on a test's screen shows.
+// The window's colour, which nothing else on a test's screen shows, and
+// the target's, which nothing else in the window shows.
 inline const QColor Lavender(192, 192, 255);
+inline const QColor Yellow(255, 255, 0);
 
-// The window's client area in a picture of a screen: where its lavender is.
-inline QRect windowIn(const QImage &screen)
+// Where a colour shows in a picture.
+inline QRect areaOf(const QImage &picture, QColor colour)
 {
-    const QImage rgb = screen.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     QRect found;
     for (int y = 0; y < rgb.height(); ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x)
-            if (row[x] == Lavender.rgb())
+            if (row[x] == colour.rgb())
                 found |= QRect(x, y, 1, 1);
     }
     return found;
+}
+
+// The window's client area in a picture of a screen.
+inline QRect windowIn(const QImage &screen)
+{
+    return areaOf(screen, Lavender);
 }
 
 // A place in twips as the pixel at the designed size.

@@ -1,5 +1,7 @@
 #include "desktopsession.h"
 
+#include "endtoend/xsession.h"
+
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QDBusUnixFileDescriptor>
@@ -48,10 +50,18 @@ QString DesktopSession::desktop()
     return qEnvironmentVariable("XDG_CURRENT_DESKTOP");
 }
 
+bool DesktopSession::onX()
+{
+    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 DesktopSession::DesktopSession()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (desktop() == Gnome) {
+    if (onX()) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            error_ = QStringLiteral("neither on Wayland nor on X");
+    } else if (desktop() == Gnome) {
         // GNOME Shell takes pictures only for its own screenshot tool.
         if (!bus.registerService(QStringLiteral("org.gnome.Screenshot")))
             error_ = QStringLiteral("could not own org.gnome.Screenshot");
@@ -94,6 +104,8 @@ DesktopSession::~DesktopSession()
 
 bool DesktopSession::key(const QString &chord)
 {
+    if (onX())
+        return QProcess::execute(QStringLiteral("xdotool"), {"key", chord}) == 0;
     const QStringList names = chord.split('+');
     if (desktop() == Gnome) {
         QDBusInterface session(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus());
@@ -116,6 +128,8 @@ bool DesktopSession::key(const QString &chord)
 
 QImage DesktopSession::capture()
 {
+    if (onX())
+        return XSession::captureScreen();
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (desktop() == Gnome) {
         QTemporaryDir folder;
@@ -150,4 +164,17 @@ QImage DesktopSession::capture()
         data += more;
     }
     return QImage(reinterpret_cast<const uchar *>(data.constData()), width, height, stride, format).convertToFormat(QImage::Format_RGB32);
+}
+
+// _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+QMargins DesktopSession::activeFrame()
+{
+    QProcess active;
+    active.start(QStringLiteral("xdotool"), {"getactivewindow"});
+    active.waitForFinished(5000);
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {"-id", QString::fromLatin1(active.readAllStandardOutput().trimmed()), "_NET_FRAME_EXTENTS"});
+    xprop.waitForFinished(5000);
+    const QStringList extents = QString::fromLatin1(xprop.readAllStandardOutput()).section('=', 1).split(',');
+    return extents.size() == 4 ? QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt()) : QMargins();
 }

@@ -2,15 +2,17 @@
 
 #include <QDBusConnection>
 #include <QImage>
+#include <QMargins>
 #include <QProcess>
 #include <QString>
 
 #include <memory>
 
-// The desktop the test runs in (scripts/wayland-desktop), GNOME Shell or
-// KWin, driven as a remote-desktop tool drives it: keys through the
-// compositor's own input interface, pictures of the whole screen, in device
-// pixels, through its own screenshot interface.
+// The desktop the test runs in, driven as a remote-desktop tool drives it:
+// GNOME Shell or KWin (scripts/wayland-desktop), with keys through the
+// compositor's own input interface and pictures of the whole screen, in
+// device pixels, through its own screenshot interface; or an X server under
+// a window manager (scripts/x-session), with X input events and xwd.
 class DesktopSession
 {
 public:
@@ -21,12 +23,15 @@ public:
 
     // Which desktop, as XDG_CURRENT_DESKTOP names it; empty outside one.
     static QString desktop();
+    static bool onX();
     // What went wrong in setting up, empty when the session is ready.
     QString error() const { return error_; }
 
     // A chord of keys named as xdotool names them, "ctrl+plus".
     bool key(const QString &chord);
     QImage capture();
+    // On X: the frame that the window manager puts around the active window.
+    QMargins activeFrame();
 
 private:
     QString error_;

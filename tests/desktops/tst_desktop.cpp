@@ -1,12 +1,12 @@
-// The real program on a laptop's screen in the desktops most people use,
-// GNOME Shell and KDE Plasma's KWin, each started headless as a Wayland
-// compositor (scripts/wayland-desktop): keys go in through the compositor's
-// own input interface, and every size and place is read off its own
-// screenshots, in device pixels; what Qt reports of the window is no
-// evidence there.
+// The real program in the desktops most people use, GNOME Shell and KDE
+// Plasma's KWin, each started headless as a Wayland compositor
+// (scripts/wayland-desktop), and on X under openbox: keys go in through the
+// compositor's own input interface or as X input events, and every size and
+// place is read off the desktop's own screenshots, in device pixels; what Qt
+// reports of the window is no evidence on Wayland.
 
 #include "desktopsession.h"
-#include "tests/design.h"
+#include "design.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -14,9 +14,10 @@
 
 namespace {
 
-// The screen in logical pixels; the desktop's scale multiplies it.
-const QSize Laptop(1366, 768);
-// Rows that no title bar is lower than.
+// The compositors' screen in logical pixels; the desktop's scale
+// multiplies it.
+constexpr int LaptopWidth = 1366;
+// Rows that no title bar is lower than, where the test cannot ask.
 constexpr int TitleBar = 24;
 
 } // namespace
@@ -36,14 +37,17 @@ private:
     QImage changedFrom(QRect before);
     QSize deviceSize(qreal zoom) const;
     // Whether the whole window is on the screen, title bar and all, below
-    // the desktop's panel.
+    // the desktop's panel, and whether a window of that size could be.
     bool wholeOnScreen(QRect window) const;
+    bool fits(qreal zoom) const;
     void press(const QString &chord);
 
     std::unique_ptr<DesktopSession> desktop;
     QProcess program;
     qreal scale = 1;
+    QRect screen;
     int panel = 0;
+    QMargins frame;
     QRect window;
 };
 
@@ -53,12 +57,14 @@ void TestDesktop::initTestCase()
     QVERIFY2(desktop->error().isEmpty(), qPrintable(desktop->error()));
     QImage empty;
     QTRY_VERIFY2_WITH_TIMEOUT(!(empty = desktop->capture()).isNull(), "the desktop took no picture", 10000);
-    scale = qreal(empty.width()) / Laptop.width();
-    // GNOME's top bar; KWin started alone shows no panel.
-    panel = DesktopSession::desktop() == QLatin1String("GNOME") ? qRound(32 * scale) : 0;
+    // On X the program takes its scale from Qt's setting, as the test does.
+    scale = DesktopSession::onX() ? qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble() : qreal(empty.width()) / LaptopWidth;
+    screen = empty.rect();
+    // GNOME Shell's top bar; KWin started alone and openbox show no panel.
+    panel = !DesktopSession::onX() && DesktopSession::desktop() == QLatin1String("GNOME") ? qRound(32 * scale) : 0;
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), DesktopSession::onX() ? QStringLiteral("xcb") : QStringLiteral("wayland"));
     // Under the sanitizers, as in tst_wayland: Qt's Wayland platform leaves
     // its libraries' allocations to the end of the process.
     if (environment.contains(QStringLiteral("ASAN_OPTIONS")))
@@ -70,6 +76,7 @@ void TestDesktop::initTestCase()
     const QImage shown = changedFrom(QRect());
     window = designed::windowIn(shown);
     QCOMPARE(window.size(), deviceSize(1));
+    frame = DesktopSession::onX() ? desktop->activeFrame() : QMargins(0, qRound(TitleBar * scale), 0, 0);
 }
 
 void TestDesktop::cleanupTestCase()
@@ -102,8 +109,14 @@ QSize TestDesktop::deviceSize(qreal zoom) const
 
 bool TestDesktop::wholeOnScreen(QRect client) const
 {
-    const QRect screen(QPoint(0, 0), Laptop * scale);
-    return screen.contains(client) && client.top() >= panel + TitleBar * scale;
+    const QRect outer = client.marginsAdded(frame);
+    return screen.contains(outer) && outer.top() >= panel;
+}
+
+bool TestDesktop::fits(qreal zoom) const
+{
+    const QSize outer = deviceSize(zoom).grownBy(frame);
+    return outer.width() <= screen.width() && outer.height() <= screen.height() - panel;
 }
 
 void TestDesktop::press(const QString &chord)
@@ -118,50 +131,60 @@ void TestDesktop::zoomStaysOnTheScreenFullScreenAndClose()
 {
     const QImage designedWindow = changedFrom(QRect()).copy(window);
     QVERIFY2(wholeOnScreen(window), "the window starts off the screen");
-    // 768 rows hold 175 % (656 rows) with a panel and a title bar, not
-    // 200 % (750 rows).
-    for (const qreal zoom : {1.25, 1.5, 1.75}) {
+    // On a laptop's 768 rows that is 175 % (656 rows), with a panel and a
+    // title bar, not 200 % (750 rows).
+    std::size_t step = 0;
+    while (step + 1 < designed::ZoomSteps.size() && fits(designed::ZoomSteps[step + 1])) {
         press(QStringLiteral("ctrl+plus"));
         window = designed::windowIn(changedFrom(window));
+        const qreal zoom = designed::ZoomSteps[++step];
         QCOMPARE(window.size(), deviceSize(zoom));
         QVERIFY2(wholeOnScreen(window), qPrintable(QStringLiteral("at %1 % the window is at %2, %3").arg(zoom * 100).arg(window.x()).arg(window.y())));
     }
-    // No step past 175 %: one step out from there is 150 %.
+    QVERIFY2(step >= 1, "the screen should hold a step");
+    // No step past the largest: one step out from there is the one below.
     press(QStringLiteral("ctrl+plus"));
     press(QStringLiteral("ctrl+minus"));
     window = designed::windowIn(changedFrom(window));
-    QCOMPARE(window.size(), deviceSize(1.5));
+    QCOMPARE(window.size(), deviceSize(designed::ZoomSteps[step - 1]));
     press(QStringLiteral("ctrl+plus"));
     window = designed::windowIn(changedFrom(window));
-    QCOMPARE(window.size(), deviceSize(1.75));
+    QCOMPARE(window.size(), deviceSize(designed::ZoomSteps[step]));
 
-    // Full screen and back, from 175 % with Escape and from the designed
-    // size with F11.
-    const QRect whole(QPoint(0, 0), Laptop * scale);
+    // Full screen and back, from the largest step with Escape and from the
+    // designed size with F11.
     for (const QString &back : {QStringLiteral("Escape"), QStringLiteral("F11")}) {
         const QRect before = window;
         press(QStringLiteral("F11"));
-        QImage screen = changedFrom(window);
-        QCOMPARE(designed::windowIn(screen), whole);
-        QCOMPARE(screen.pixelColor(0, 0), designed::Lavender);
+        QImage shot = changedFrom(window);
+        QCOMPARE(designed::windowIn(shot), screen);
+        QCOMPARE(shot.pixelColor(0, 0), designed::Lavender);
+        // The designed window centred at the largest zoom the screen holds:
+        // the target where it rests.
+        const qreal fitted = std::min(qreal(screen.width()) / designed::WindowPixels.width(), qreal(screen.height()) / designed::WindowPixels.height());
+        const QPointF centre = QRectF(screen).center() + (designed::TargetAtRest.center() / 15 - QRectF(QPointF(), designed::WindowPixels).center()) * fitted;
+        const QPointF target = QRectF(designed::areaOf(shot, designed::Yellow)).center();
+        QVERIFY2((target - centre).manhattanLength() <= 3,
+            qPrintable(QStringLiteral("the target at %1, %2, not %3, %4").arg(target.x()).arg(target.y()).arg(centre.x()).arg(centre.y())));
         press(back);
-        screen = changedFrom(whole);
-        window = designed::windowIn(screen);
+        shot = changedFrom(screen);
+        window = designed::windowIn(shot);
         QCOMPARE(window.size(), before.size());
         QVERIFY(wholeOnScreen(window));
         if (back == QLatin1String("F11")) {
             // Every control painted anew.
-            QCOMPARE(screen.copy(window), designedWindow);
+            QCOMPARE(shot.copy(window), designedWindow);
         } else {
             press(QStringLiteral("ctrl+0"));
-            screen = changedFrom(window);
-            window = designed::windowIn(screen);
+            shot = changedFrom(window);
+            window = designed::windowIn(shot);
             QCOMPARE(window.size(), deviceSize(1));
-            QCOMPARE(screen.copy(window), designedWindow);
+            QCOMPARE(shot.copy(window), designedWindow);
         }
     }
 
-    press(QStringLiteral("ctrl+q"));
+    // Either key closes it: one here on X, the other in the compositors.
+    press(DesktopSession::onX() ? QStringLiteral("ctrl+w") : QStringLiteral("ctrl+q"));
     QVERIFY(program.waitForFinished(5000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);

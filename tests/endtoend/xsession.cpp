@@ -49,21 +49,6 @@ QRect XSession::windowGeometry()
     return QRect(value("Absolute upper-left X"), value("Absolute upper-left Y"), value("Width"), value("Height"));
 }
 
-// _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
-QMargins XSession::frameMargins()
-{
-    const QStringList extents = run(QStringLiteral("xprop"), {"-id", windowId_, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
-    if (extents.size() != 4)
-        return QMargins();
-    return QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
-}
-
-QSize XSession::screenSize()
-{
-    const QStringList size = run(QStringLiteral("xdotool"), {"getdisplaygeometry"}).split(' ');
-    return size.size() == 2 ? QSize(size[0].toInt(), size[1].toInt()) : QSize();
-}
-
 void XSession::stop()
 {
     if (program_.state() == QProcess::NotRunning)
@@ -94,12 +79,22 @@ void XSession::key(const QString &keys)
     run(QStringLiteral("xdotool"), QStringList{"key"} + keys.split(' '));
 }
 
-// xwd writes a big-endian header, the window name, a colour map and then the
-// pixels in the server's own byte order.
 QImage XSession::capture()
 {
+    return xwdImage({"-id", windowId_});
+}
+
+QImage XSession::captureScreen()
+{
+    return xwdImage({"-root"});
+}
+
+// xwd writes a big-endian header, the window name, a colour map and then the
+// pixels in the server's own byte order.
+QImage XSession::xwdImage(const QStringList &arguments)
+{
     QProcess xwd;
-    xwd.start(QStringLiteral("xwd"), {"-id", windowId_, "-silent"});
+    xwd.start(QStringLiteral("xwd"), arguments + QStringList{"-silent"});
     if (!xwd.waitForFinished(5000))
         return QImage();
     const QByteArray dump = xwd.readAllStandardOutput();
@@ -107,16 +102,18 @@ QImage XSession::capture()
         return QImage();
     auto header = [&dump](int field) { return qFromBigEndian<quint32>(dump.constData() + 4 * field); };
     const quint32 headerSize = header(0), depth = header(3), width = header(4), height = header(5);
-    const quint32 byteOrder = header(7), bitsPerPixel = header(11), bytesPerLine = header(12), colours = header(19);
+    const quint32 byteOrder = header(7), bytesPerPixel = header(11) / 8, bytesPerLine = header(12), colours = header(19);
     const qsizetype pixels = qsizetype(headerSize) + qsizetype(colours) * 12;
-    if (depth != 24 || bitsPerPixel != 32 || dump.size() < pixels + qsizetype(bytesPerLine) * height)
+    // Blue first: the X server's order here. Its root has three bytes a
+    // pixel, its windows four.
+    if (depth != 24 || byteOrder != 0 || bytesPerPixel < 3 || dump.size() < pixels + qsizetype(bytesPerLine) * height)
         return QImage();
     QImage image(int(width), int(height), QImage::Format_RGB32);
     for (quint32 y = 0; y < height; ++y) {
         const uchar *row = reinterpret_cast<const uchar *>(dump.constData() + pixels + qsizetype(bytesPerLine) * y);
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(int(y)));
         for (quint32 x = 0; x < width; ++x)
-            out[x] = 0xFF000000 | (byteOrder == 0 ? qFromLittleEndian<quint32>(row + 4 * x) : qFromBigEndian<quint32>(row + 4 * x));
+            out[x] = qRgb(row[bytesPerPixel * x + 2], row[bytesPerPixel * x + 1], row[bytesPerPixel * x]);
     }
     return image;
 }

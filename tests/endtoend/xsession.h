@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QMargins>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -31,14 +30,14 @@ public:
     void click(QPoint at);
     void key(const QString &keys);
     QImage capture();
+    // The whole screen, whoever's windows are on it.
+    static QImage captureScreen();
 
-    // The window's client area now, as the X server has it, and the frame
-    // that the window manager puts around it.
+    // The window's client area now, as the X server has it.
     QRect windowGeometry();
-    QMargins frameMargins();
-    QSize screenSize();
 
 private:
+    static QImage xwdImage(const QStringList &arguments);
     QString run(const QString &program, const QStringList &arguments);
 
     QProcess program_;
