@@ -5,6 +5,7 @@
 #include "contrast.h"
 #include "shownwindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTest>
 
@@ -19,6 +20,9 @@ private slots:
     void focusIsVisible();
     void hidingTheTargetKeepsTheFocus();
     void choiceSurvivesControlSpace();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    void listTellsItsSizeThroughOneInterface();
+#endif
 };
 
 void TestAccessibility::tabVisitsControlsInTabIndexOrder()
@@ -136,6 +140,23 @@ void TestAccessibility::choiceSurvivesControlSpace()
     QCOMPARE(form.List1[0].ListIndex(), 1);
     QCOMPARE(form.Timer1.Interval(), 300);
 }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+// However often the list is asked for, and after Qt's list interface has
+// made its entries', one interface answers for it.
+void TestAccessibility::listTellsItsSizeThroughOneInterface()
+{
+    const auto window = shownWindow();
+    QVERIFY(window);
+    QWidget *list = window->List1[0].widget();
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(list);
+    QVERIFY(accessible && accessible->child(7));
+    QCOMPARE(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(list)), QAccessible::uniqueId(accessible));
+    auto *attributes = static_cast<QAccessibleAttributesInterface *>(accessible->interface_cast(QAccessible::AttributesInterface));
+    QVERIFY(attributes);
+    QCOMPARE(attributes->attributeValue(QAccessible::Attribute::Custom).value<QHash<QString, QString>>().value(QStringLiteral("setsize")), QStringLiteral("8"));
+}
+#endif
 
 QTEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

@@ -2,7 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QLabel>
-#include <QScopedValueRollback>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <vector>
@@ -147,13 +147,17 @@ private:
     QAccessibleInterface *qt_;
 };
 
+QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
+
+// Qt's list interface is reached only through Qt's own query, which keeps
+// what it makes in Qt's cache: the list then has two interfaces there, Qt's
+// and this one, which Qt's cache, asked for the list, answers with, as it
+// answers with the newest. Qt is asked with this program's factory stepped
+// aside, so that it makes its own.
 QAccessibleInterface *listAccessible(QObject *object)
 {
-    // Asked again from within, this factory steps aside and Qt makes its own.
-    static bool askingQt = false;
-    if (askingQt)
-        return nullptr;
-    const QScopedValueRollback asking(askingQt, true);
+    QAccessible::removeFactory(accessibleInterface);
+    const auto steppedBack = qScopeGuard([] { QAccessible::installFactory(accessibleInterface); });
     QAccessibleInterface *qt = QAccessible::queryAccessibleInterface(object);
     return qt ? new ListAccessible(qt) : nullptr;
 }
