@@ -154,7 +154,8 @@ void TestAccessibility::listTellsItsSizeThroughOneInterface()
     QCOMPARE(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(list)), QAccessible::uniqueId(accessible));
     auto *attributes = static_cast<QAccessibleAttributesInterface *>(accessible->interface_cast(QAccessible::AttributesInterface));
     QVERIFY(attributes);
-    QCOMPARE(attributes->attributeValue(QAccessible::Attribute::Custom).value<QHash<QString, QString>>().value(QStringLiteral("setsize")), QStringLiteral("8"));
+    const auto custom = attributes->attributeValue(QAccessible::Attribute::Custom).value<QHash<QString, QString>>();
+    QCOMPARE(custom.value(QStringLiteral("setsize")), QStringLiteral("8"));
 }
 #endif
 
