@@ -1,14 +1,17 @@
-// The real program on a real X server, used as a person uses it: clicks and
-// keys go in as X input events, and the target is found by its pixels.
+// The real program on a real X server under a window manager, used as a
+// person uses it, with the mouse or with the keyboard alone: clicks and keys
+// go in as X input events, and the target is found by its pixels.
 
 #include "design.h"
 #include "targetwatch.h"
 #include "xsession.h"
 
 #include <QTest>
+#include <QThread>
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -27,34 +30,60 @@ class TestEndToEnd : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
+    void init();
+    void cleanup();
     void leftRightAtTheChosenPeriod();
     void clockwiseAtALongerPeriod();
+    void enterAndSpacePressTheButtons();
+    void arrowsChooseExercisesAndWrap();
+    void hiddenTargetKeepsTheFocus();
 
 private:
-    std::vector<Change> watch(int forMs, std::size_t enough = SIZE_MAX) { return watchTarget(session, forMs, enough); }
+    std::vector<Change> watch(int forMs, std::size_t enough = SIZE_MAX) { return watchTarget(*session, forMs, enough); }
+    // Keys one at a time, as a person types them.
+    void keys(const QString &sequence);
+    // Whether the target moves within a second and again, only among the
+    // places given, or stays still; where not, they say what they saw.
+    bool running(std::initializer_list<Place> places);
 
-    XSession session;
+    std::unique_ptr<XSession> session;
 };
 
-void TestEndToEnd::initTestCase()
+void TestEndToEnd::init()
 {
-    const QString program = session.startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
+    session = std::make_unique<XSession>();
+    const QString program = session->startProgram(QStringLiteral(EYE_TRAINER_PATH), 15000);
     QVERIFY2(program.isEmpty(), qPrintable(program));
-    QCOMPARE(session.windowGeometry().size(), designed::WindowPixels);
-    // At rest after start-up: Left 0, Top YS.
-    QTRY_COMPARE_WITH_TIMEOUT(findTarget(session.capture()), std::optional<QPoint>(QPoint(0, 154)), 5000);
+    QCOMPARE(session->windowGeometry().size(), designed::WindowPixels);
+    // At rest after start-up: Left 0, Top YS, with the description focused.
+    QTRY_COMPARE_WITH_TIMEOUT(findTarget(session->capture()), std::optional<QPoint>(QPoint(0, 154)), 5000);
 }
 
-void TestEndToEnd::cleanupTestCase()
+void TestEndToEnd::cleanup()
 {
-    session.stop();
+    session.reset();
+}
+
+void TestEndToEnd::keys(const QString &sequence)
+{
+    for (const QString &key : sequence.split(' ')) {
+        session->key(key);
+        QThread::msleep(30);
+    }
+}
+
+bool TestEndToEnd::running(std::initializer_list<Place> places)
+{
+    const std::vector<Change> changes = watch(2000, 3);
+    if (changes.size() >= 3 && onlyAt(changes, places))
+        return true;
+    qWarning("the target runs otherwise: %s", qPrintable(describe(changes)));
+    return false;
 }
 
 void TestEndToEnd::leftRightAtTheChosenPeriod()
 {
-    session.click(StartButton);
+    session->click(StartButton);
     const std::vector<Change> changes = watch(2500, 8);
     QVERIFY2(changes.size() >= 8, qPrintable(QString("only %1 changes of place in 2.5 s at 200 ms").arg(changes.size())));
     QVERIFY2(onlyAt(changes, {Place::Left, Place::Right}), qPrintable(describe(changes)));
@@ -65,10 +94,10 @@ void TestEndToEnd::leftRightAtTheChosenPeriod()
 
 void TestEndToEnd::clockwiseAtALongerPeriod()
 {
-    session.click(ClockwiseOption);
-    session.click(FirstPeriod);               // "200"
-    session.key(QStringLiteral("Down Down")); // "400"
-    session.click(StartButton);
+    session->click(ClockwiseOption);
+    session->click(FirstPeriod);               // "200"
+    session->key(QStringLiteral("Down Down")); // "400"
+    session->click(StartButton);
     const std::vector<Change> changes = watch(2400, 5);
     QVERIFY2(changes.size() >= 5, qPrintable(QString("only %1 changes of place in 2.4 s at 400 ms").arg(changes.size())));
     const Place round[]{Place::Top, Place::Right, Place::Bottom, Place::Left};
@@ -84,8 +113,55 @@ void TestEndToEnd::clockwiseAtALongerPeriod()
     QVERIFY2(period >= 340 && period <= 480, qPrintable(QString("median period %1 ms, chosen 400 ms").arg(period)));
 
     // "Спри" leaves the target where it is.
-    session.click(StopButton);
-    QVERIFY(staysStill(session, 400));
+    session->click(StopButton);
+    QVERIFY(staysStill(*session, 400));
+}
+
+// Each of the keys that press a button, in one run.
+void TestEndToEnd::enterAndSpacePressTheButtons()
+{
+    keys(QStringLiteral("Tab Tab Return")); // the chosen option, then "Започни"
+    QVERIFY(running({Place::Left, Place::Right}));
+    keys(QStringLiteral("Tab space")); // "Спри"
+    QVERIFY(staysStill(*session, 200));
+    keys(QStringLiteral("shift+Tab KP_Enter")); // "Започни" again
+    QVERIFY(running({Place::Left, Place::Right}));
+}
+
+void TestEndToEnd::arrowsChooseExercisesAndWrap()
+{
+    keys(QStringLiteral("Tab Down")); // "Горе-Долу"
+    keys(QStringLiteral("Tab Return"));
+    QVERIFY(running({Place::Top, Place::Bottom}));
+    // Up from "Горе-Долу" to "Ляво-Дясно", then past the top to "По часовата".
+    keys(QStringLiteral("shift+Tab Up Up"));
+    QVERIFY(running({Place::Top, Place::Right, Place::Bottom, Place::Left}));
+    // Right past the bottom wraps to "Ляво-Дясно"; Left comes back.
+    keys(QStringLiteral("Right"));
+    QVERIFY(running({Place::Left, Place::Right}));
+    keys(QStringLiteral("Left Left")); // "Срещу часовата"
+    QVERIFY(running({Place::Left, Place::Bottom, Place::Right, Place::Top}));
+    // Tab leaves the group from the chosen option, in the designed order:
+    // the description, "Започни", "Спри".
+    keys(QStringLiteral("Tab Tab Tab Return"));
+    QVERIFY(staysStill(*session, 200));
+}
+
+void TestEndToEnd::hiddenTargetKeepsTheFocus()
+{
+    keys(QStringLiteral("Tab Down Down")); // "Светофар"
+    keys(QStringLiteral("Tab space"));     // started
+    QVERIFY(running({Place::Middle, Place::Hidden}));
+    keys(QStringLiteral("Tab Tab")); // "Спри", then the target
+    // The target hides under the focus and shows again; then End, which in
+    // the period list would choose 900 ms.
+    const std::vector<Change> hiding = watch(3000, 4);
+    QVERIFY2(hiding.size() >= 4 && onlyAt(hiding, {Place::Middle, Place::Hidden}), qPrintable(describe(hiding)));
+    keys(QStringLiteral("End"));
+    const std::vector<Change> changes = watch(1600, 7);
+    const double period = medianInterval(changes);
+    QVERIFY2(period >= 150 && period <= 260, qPrintable(QStringLiteral("median period %1 ms after End, 200 ms chosen: %2").arg(period).arg(describe(changes))));
+    QVERIFY2(onlyAt(changes, {Place::Middle, Place::Hidden}), qPrintable(describe(changes)));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)
