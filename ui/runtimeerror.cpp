@@ -22,8 +22,6 @@ QString RuntimeError::message() const
 namespace runtime {
 namespace {
 
-bool failed = false;
-
 void showMessageBox(const QString &message)
 {
     std::fprintf(stderr, "eye-trainer: %s\n", qPrintable(message));
@@ -31,35 +29,36 @@ void showMessageBox(const QString &message)
         QMessageBox::critical(QApplication::activeWindow(), QStringLiteral("Тренировка за очите"), message);
 }
 
-Reporter &reporter()
+// One for the process, as the end that a failure brings is the process's.
+struct
 {
-    static Reporter current = showMessageBox;
-    return current;
-}
+    Reporter reporter = showMessageBox;
+    bool failed = false;
+} state;
 
 } // namespace
 
 void setReporter(Reporter newReporter)
 {
-    reporter() = std::move(newReporter);
+    state.reporter = std::move(newReporter);
 }
 
 bool hasFailed()
 {
-    return failed;
+    return state.failed;
 }
 
 void resetForTesting()
 {
-    failed = false;
+    state.failed = false;
 }
 
 void fail(const std::exception &error)
 {
-    failed = true;
+    state.failed = true;
     const auto *runtimeError = dynamic_cast<const RuntimeError *>(&error);
     const QString what = runtimeError ? runtimeError->message() : QString::fromLocal8Bit(error.what());
-    reporter()(QStringLiteral("Грешка по време на изпълнение: %1").arg(what));
+    state.reporter(QStringLiteral("Грешка по време на изпълнение: %1").arg(what));
     // Ends the event loop if it runs; before it runs, main() sees hasFailed().
     QCoreApplication::exit(EXIT_FAILURE);
 }
