@@ -149,11 +149,10 @@ private:
 
 QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
 
-// Qt's list interface is reached only through Qt's own query, which keeps
-// what it makes in Qt's cache: the list then has two interfaces there, Qt's
-// and this one, which Qt's cache, asked for the list, answers with, as it
-// answers with the newest. Qt is asked with this program's factory stepped
-// aside, so that it makes its own.
+// Qt's list interface is not public: only Qt's own query makes it, asked
+// here with this factory stepped aside. The query keeps it in Qt's cache, so
+// the list has two interfaces there, Qt's and the one made here; asked for
+// the list, the cache answers with the newer, this one, every time.
 QAccessibleInterface *listAccessible(QObject *object)
 {
     QAccessible::removeFactory(accessibleInterface);
