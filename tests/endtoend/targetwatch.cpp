@@ -53,6 +53,8 @@ std::optional<QPoint> findTarget(const QImage &image)
     return QPoint(left - 2, top - 2);
 }
 
+namespace {
+
 Place placeOf(std::optional<QPoint> corner)
 {
     if (!corner)
@@ -63,6 +65,8 @@ Place placeOf(std::optional<QPoint> corner)
             return known.place;
     return Place::Elsewhere;
 }
+
+} // namespace
 
 std::vector<Change> watchTarget(XSession &session, int forMs, std::size_t enough)
 {

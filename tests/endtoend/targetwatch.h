@@ -20,8 +20,6 @@ const char *nameOf(Place place);
 // when no yellow shows.
 std::optional<QPoint> findTarget(const QImage &image);
 
-Place placeOf(std::optional<QPoint> corner);
-
 struct Change
 {
     qint64 atMs;

@@ -9,12 +9,10 @@ XSession::~XSession()
     stop();
 }
 
-QString XSession::startProgram(const QString &path, int timeoutMs, const QStringList &environment)
+QString XSession::startProgram(const QString &path, int timeoutMs)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    for (const QString &setting : environment)
-        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     program_.setProcessEnvironment(env);
     program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program_.start(path, {});
@@ -59,13 +57,6 @@ void XSession::stop()
         program_.waitForFinished(3000);
     }
     windowId_.clear();
-}
-
-int XSession::waitForExit(int timeoutMs)
-{
-    if (program_.state() != QProcess::NotRunning && !program_.waitForFinished(timeoutMs))
-        return -1;
-    return program_.exitStatus() == QProcess::NormalExit ? program_.exitCode() : -1;
 }
 
 void XSession::click(QPoint at)

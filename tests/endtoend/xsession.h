@@ -18,13 +18,9 @@ public:
     XSession(const XSession &) = delete;
     XSession &operator=(const XSession &) = delete;
 
-    // Starts the program, with NAME=value settings added to its environment,
-    // and waits for its window; an empty text on success.
-    QString startProgram(const QString &path, int timeoutMs, const QStringList &environment = {});
+    // Starts the program and waits for its window; an empty text on success.
+    QString startProgram(const QString &path, int timeoutMs);
     void stop();
-    // The program's exit status once it has ended by itself, -1 if it runs
-    // on after the time given.
-    int waitForExit(int timeoutMs);
 
     // Window-relative pixels.
     void click(QPoint at);
