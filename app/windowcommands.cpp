@@ -83,13 +83,15 @@ WindowCommands::WindowCommands(ui::Form &form)
 }
 
 // The desktop answers full screen with the window's new size, and ends it,
-// asked or by itself, with its state.
+// asked or by itself, with its state. While it has yet to answer, a state
+// without full screen may be the late word on an earlier request: only an
+// answer or the time allowed ends the asking.
 bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
 {
     const QWidget *window = form_.surface();
     if (event->type() == QEvent::Resize && window->isFullScreen())
         enteredFullScreen();
-    else if (event->type() == QEvent::WindowStateChange && !window->isFullScreen() && (fullScreen_ || fullScreenAsked_.isActive()))
+    else if (event->type() == QEvent::WindowStateChange && !window->isFullScreen() && fullScreen_)
         leftFullScreen();
     return QObject::eventFilter(watched, event);
 }
@@ -123,8 +125,8 @@ void WindowCommands::toggleFullScreen()
         form_.requestNormal();
         return;
     }
-    if (form_.isFullScreen())
-        return; // asked already; the desktop has yet to answer
+    if (fullScreenAsked_.isActive())
+        return; // the desktop has yet to answer
     zoomBeforeFullScreen_ = form_.zoom();
     fullScreenAsked_.start();
     form_.requestFullScreen();
@@ -143,21 +145,16 @@ void WindowCommands::enteredFullScreen()
 
 void WindowCommands::leftFullScreen()
 {
-    fullScreenAsked_.stop();
-    const bool was = fullScreen_;
     fullScreen_ = false;
     leaveFullScreen_->setEnabled(false);
     form_.setZoom(zoomBeforeFullScreen_);
-    if (was)
-        announceZoom();
+    announceZoom();
 }
 
 // A desktop that refuses full screen may not say so: the window is then
 // given back its own size, and the next key asks again.
 void WindowCommands::fullScreenRefused()
 {
-    if (fullScreen_)
-        return;
     form_.requestNormal();
     form_.setZoom(zoomBeforeFullScreen_);
 }
