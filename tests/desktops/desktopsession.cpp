@@ -58,10 +58,16 @@ bool DesktopSession::onX()
 DesktopSession::DesktopSession()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (onX()) {
-        if (qEnvironmentVariableIsEmpty("DISPLAY"))
-            error_ = QStringLiteral("neither on Wayland nor on X");
-    } else if (desktop() == Gnome) {
+    if (!onX())
+        drive_ = desktop() == Gnome ? Drive::Gnome : (desktop() == QLatin1String("KDE") ? Drive::KWin : Drive::X);
+    if (drive_ == Drive::X) {
+        // weston draws the pointer into its pictures, and follows X's only
+        // once it moves inside its window: it is moved there, then to the
+        // far corner, where it covers nothing but a frame's last pixels.
+        if (qEnvironmentVariableIsEmpty("DISPLAY")
+            || QProcess::execute(QStringLiteral("xdotool"), {"mousemove", "1", "1", "mousemove", "32767", "32767"}) != 0)
+            error_ = QStringLiteral("no X server to send input through");
+    } else if (drive_ == Drive::Gnome) {
         // GNOME Shell takes pictures only for its own screenshot tool.
         if (!bus.registerService(QStringLiteral("org.gnome.Screenshot")))
             error_ = QStringLiteral("could not own org.gnome.Screenshot");
@@ -85,12 +91,10 @@ DesktopSession::DesktopSession()
         }
         if (shellState.property("OverviewActive").toBool())
             error_ = QStringLiteral("GNOME Shell stays in its overview");
-    } else if (desktop() == QLatin1String("KDE")) {
+    } else {
         kwinKeys_.start(QStringLiteral(KWIN_KEYS_PATH), {});
         if (!kwinKeys_.waitForStarted(5000))
             error_ = kwinKeys_.errorString();
-    } else {
-        error_ = QStringLiteral("not in a GNOME or KDE session: XDG_CURRENT_DESKTOP is \"%1\"").arg(desktop());
     }
 }
 
@@ -104,10 +108,10 @@ DesktopSession::~DesktopSession()
 
 bool DesktopSession::key(const QString &chord)
 {
-    if (onX())
+    if (drive_ == Drive::X)
         return QProcess::execute(QStringLiteral("xdotool"), {"key", chord}) == 0;
     const QStringList names = chord.split('+');
-    if (desktop() == Gnome) {
+    if (drive_ == Drive::Gnome) {
         QDBusInterface session(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus());
         bool sent = true;
         for (const QString &name : names)
@@ -128,10 +132,10 @@ bool DesktopSession::key(const QString &chord)
 
 QImage DesktopSession::capture()
 {
-    if (onX())
+    if (drive_ == Drive::X)
         return XSession::captureScreen();
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (desktop() == Gnome) {
+    if (drive_ == Drive::Gnome) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("screen.png"));
         QDBusInterface shell(QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("/org/gnome/Shell/Screenshot"),

@@ -11,8 +11,9 @@
 // The desktop the test runs in, driven as a remote-desktop tool drives it:
 // GNOME Shell or KWin (scripts/wayland-desktop), with keys through the
 // compositor's own input interface and pictures of the whole screen, in
-// device pixels, through its own screenshot interface; or an X server under
-// a window manager (scripts/x-session), with X input events and xwd.
+// device pixels, through its own screenshot interface; or an X server
+// (scripts/x-session), under a window manager or filled by weston's window,
+// with X input events and xwd.
 class DesktopSession
 {
 public:
@@ -34,6 +35,9 @@ public:
     QMargins activeFrame();
 
 private:
+    enum class Drive { X, Gnome, KWin };
+
+    Drive drive_ = Drive::X;
     QString error_;
     QString remoteSession_; // GNOME's remote-desktop session
     QProcess kwinKeys_;     // KWin's: one keyboard for the whole session
