@@ -1,5 +1,6 @@
 #include "targetwatch.h"
 
+#include "design.h"
 #include "xsession.h"
 
 #include <QElapsedTimer>
@@ -36,21 +37,8 @@ const char *nameOf(Place place)
 
 std::optional<QPoint> findTarget(const QImage &image)
 {
-    int left = image.width(), top = image.height();
-    bool found = false;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((row[x] & 0xFFFFFF) == 0xFFFF00) {
-                left = std::min(left, x);
-                top = std::min(top, y);
-                found = true;
-            }
-        }
-    }
-    if (!found)
-        return std::nullopt;
-    return QPoint(left - 2, top - 2);
+    const QRect yellow = designed::areaOf(image, designed::Yellow);
+    return yellow.isNull() ? std::nullopt : std::optional<QPoint>(yellow.topLeft() - QPoint(2, 2));
 }
 
 namespace {
