@@ -1,8 +1,12 @@
 """Checks as Qt Test reports them, so CTest's output reads alike for the
-Python tests: a PASS or FAIL! line each, and a closing Totals line; and
-how the tests end the processes they start."""
+Python tests: a PASS or FAIL! line each, and a closing Totals line; how
+the tests end the processes they start; and what the program announces as
+the exercise starts and stops."""
 
 import subprocess
+
+RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
+STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
 
 results = {"passed": 0, "failed": 0}
 

@@ -14,7 +14,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from checks import check, stop, totals
+from checks import RUNNING, STOPPED, check, stop, totals
 
 CAPTION_END = "  Биология - упражнения за зрение"
 OPTIONS = ["Ляво-Дясно", "Горе-Долу", "Светофар", "Свещ-яркост", "Перспектива", "Срещу часовата", "По часовата"]
@@ -25,8 +25,6 @@ EXPECTED_CHILDREN = sorted(
      (pyatspi.ROLE_PUSH_BUTTON, "Спри"), (pyatspi.ROLE_IMAGE, "наблюдаван обект"), (pyatspi.ROLE_LIST, "Период")]
     + [(pyatspi.ROLE_RADIO_BUTTON, name) for name in OPTIONS])
 PERIODS = ["200", "300", "400", "500", "500", "700", "800", "900"]
-RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
-STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
 
 
 def states(accessible):

@@ -15,10 +15,8 @@ import sys
 import tempfile
 import time
 
-from checks import check, stop, totals
+from checks import RUNNING, STOPPED, check, stop, totals
 
-RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
-STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{")
 
 
