@@ -173,12 +173,7 @@ QImage DesktopSession::capture()
 // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
 QMargins DesktopSession::activeFrame()
 {
-    QProcess active;
-    active.start(QStringLiteral("xdotool"), {"getactivewindow"});
-    active.waitForFinished(5000);
-    QProcess xprop;
-    xprop.start(QStringLiteral("xprop"), {"-id", QString::fromLatin1(active.readAllStandardOutput().trimmed()), "_NET_FRAME_EXTENTS"});
-    xprop.waitForFinished(5000);
-    const QStringList extents = QString::fromLatin1(xprop.readAllStandardOutput()).section('=', 1).split(',');
+    const QString active = XSession::run(QStringLiteral("xdotool"), {"getactivewindow"});
+    const QStringList extents = XSession::run(QStringLiteral("xprop"), {"-id", active, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',');
     return extents.size() == 4 ? QMargins(extents[0].toInt(), extents[2].toInt(), extents[1].toInt(), extents[3].toInt()) : QMargins();
 }

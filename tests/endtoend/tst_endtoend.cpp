@@ -7,7 +7,6 @@
 #include "xsession.h"
 
 #include <QTest>
-#include <QThread>
 
 #include <algorithm>
 #include <iterator>
@@ -40,8 +39,6 @@ private slots:
 
 private:
     std::vector<Change> watch(int forMs, std::size_t enough = SIZE_MAX) { return watchTarget(*session, forMs, enough); }
-    // Keys one at a time, as a person types them.
-    void keys(const QString &sequence);
     // Whether the target moves within a second and again, only among the
     // places given, or stays still; where not, they say what they saw.
     bool running(std::initializer_list<Place> places);
@@ -62,14 +59,6 @@ void TestEndToEnd::init()
 void TestEndToEnd::cleanup()
 {
     session.reset();
-}
-
-void TestEndToEnd::keys(const QString &sequence)
-{
-    for (const QString &key : sequence.split(' ')) {
-        session->key(key);
-        QThread::msleep(30);
-    }
 }
 
 bool TestEndToEnd::running(std::initializer_list<Place> places)
@@ -120,44 +109,44 @@ void TestEndToEnd::clockwiseAtALongerPeriod()
 // Each of the keys that press a button, in one run.
 void TestEndToEnd::enterAndSpacePressTheButtons()
 {
-    keys(QStringLiteral("Tab Tab Return")); // the chosen option, then "Започни"
+    session->key(QStringLiteral("Tab Tab Return")); // the chosen option, then "Започни"
     QVERIFY(running({Place::Left, Place::Right}));
-    keys(QStringLiteral("Tab space")); // "Спри"
+    session->key(QStringLiteral("Tab space")); // "Спри"
     QVERIFY(staysStill(*session, 200));
-    keys(QStringLiteral("shift+Tab KP_Enter")); // "Започни" again
+    session->key(QStringLiteral("shift+Tab KP_Enter")); // "Започни" again
     QVERIFY(running({Place::Left, Place::Right}));
 }
 
 void TestEndToEnd::arrowsChooseExercisesAndWrap()
 {
-    keys(QStringLiteral("Tab Down")); // "Горе-Долу"
-    keys(QStringLiteral("Tab Return"));
+    session->key(QStringLiteral("Tab Down")); // "Горе-Долу"
+    session->key(QStringLiteral("Tab Return"));
     QVERIFY(running({Place::Top, Place::Bottom}));
     // Up from "Горе-Долу" to "Ляво-Дясно", then past the top to "По часовата".
-    keys(QStringLiteral("shift+Tab Up Up"));
+    session->key(QStringLiteral("shift+Tab Up Up"));
     QVERIFY(running({Place::Top, Place::Right, Place::Bottom, Place::Left}));
     // Right past the bottom wraps to "Ляво-Дясно"; Left comes back.
-    keys(QStringLiteral("Right"));
+    session->key(QStringLiteral("Right"));
     QVERIFY(running({Place::Left, Place::Right}));
-    keys(QStringLiteral("Left Left")); // "Срещу часовата"
+    session->key(QStringLiteral("Left Left")); // "Срещу часовата"
     QVERIFY(running({Place::Left, Place::Bottom, Place::Right, Place::Top}));
     // Tab leaves the group from the chosen option, in the designed order:
     // the description, "Започни", "Спри".
-    keys(QStringLiteral("Tab Tab Tab Return"));
+    session->key(QStringLiteral("Tab Tab Tab Return"));
     QVERIFY(staysStill(*session, 200));
 }
 
 void TestEndToEnd::hiddenTargetKeepsTheFocus()
 {
-    keys(QStringLiteral("Tab Down Down")); // "Светофар"
-    keys(QStringLiteral("Tab space"));     // started
+    session->key(QStringLiteral("Tab Down Down")); // "Светофар"
+    session->key(QStringLiteral("Tab space"));     // started
     QVERIFY(running({Place::Middle, Place::Hidden}));
-    keys(QStringLiteral("Tab Tab")); // "Спри", then the target
+    session->key(QStringLiteral("Tab Tab")); // "Спри", then the target
     // The target hides under the focus and shows again; then End, which in
     // the period list would choose 900 ms.
     const std::vector<Change> hiding = watch(3000, 4);
     QVERIFY2(hiding.size() >= 4 && onlyAt(hiding, {Place::Middle, Place::Hidden}), qPrintable(describe(hiding)));
-    keys(QStringLiteral("End"));
+    session->key(QStringLiteral("End"));
     const std::vector<Change> changes = watch(1600, 7);
     const double period = medianInterval(changes);
     QVERIFY2(period >= 150 && period <= 260, qPrintable(QStringLiteral("median period %1 ms after End, 200 ms chosen: %2").arg(period).arg(describe(changes))));

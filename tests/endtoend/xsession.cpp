@@ -67,7 +67,7 @@ void XSession::click(QPoint at)
 
 void XSession::key(const QString &keys)
 {
-    run(QStringLiteral("xdotool"), QStringList{"key"} + keys.split(' '));
+    run(QStringLiteral("xdotool"), QStringList{"key", "--delay", "30"} + keys.split(' '));
 }
 
 QImage XSession::capture()

@@ -24,17 +24,20 @@ public:
 
     // Window-relative pixels.
     void click(QPoint at);
+    // Keys named as xdotool names them, apart by spaces, one at a time as a
+    // person types them.
     void key(const QString &keys);
     QImage capture();
     // The whole screen, whoever's windows are on it.
     static QImage captureScreen();
+    // What an X tool prints, run to its end.
+    static QString run(const QString &program, const QStringList &arguments);
 
     // The window's client area now, as the X server has it.
     QRect windowGeometry();
 
 private:
     static QImage xwdImage(const QStringList &arguments);
-    QString run(const QString &program, const QStringList &arguments);
 
     QProcess program_;
     QString windowId_;
