@@ -38,18 +38,26 @@ inline QSize windowAt(double zoom)
 inline const QColor Lavender(192, 192, 255);
 inline const QColor Yellow(255, 255, 0);
 
-// Where a colour shows in a picture.
-inline QRect areaOf(const QImage &picture, QColor colour)
+// Where the pixels that match show in a part of a picture.
+template <typename Matches>
+QRect areaWhere(const QImage &picture, QRect within, Matches matches)
 {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    within &= rgb.rect();
     QRect found;
-    for (int y = 0; y < rgb.height(); ++y) {
+    for (int y = within.top(); y <= within.bottom(); ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            if (row[x] == colour.rgb())
+        for (int x = within.left(); x <= within.right(); ++x)
+            if (matches(row[x]))
                 found |= QRect(x, y, 1, 1);
     }
     return found;
+}
+
+// Where a colour shows in a picture.
+inline QRect areaOf(const QImage &picture, QColor colour)
+{
+    return areaWhere(picture, picture.rect(), [rgb = colour.rgb()](QRgb pixel) { return pixel == rgb; });
 }
 
 // The window's client area in a picture of a screen.

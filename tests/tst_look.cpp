@@ -59,16 +59,6 @@ QRect devicePixels(const QWidget *widget, qreal scale)
     return QRect(QPoint(left, top), QPoint(int(std::floor(exact.right())) - 1, int(std::floor(exact.bottom())) - 1));
 }
 
-QRect boundingBox(const QImage &image, const QRect &within, const std::function<bool(QColor)> &matches)
-{
-    QRect box;
-    for (int y = within.top(); y <= within.bottom(); ++y)
-        for (int x = within.left(); x <= within.right(); ++x)
-            if (image.rect().contains(x, y) && matches(image.pixelColor(x, y)))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
 // The README's screenshot of the window as started, at the scale the test
 // runs at; none for a zoom, another scale or other fonts. Qt 6.8 spaces the
 // description's lines and draws scroll bars a little differently, so its
@@ -213,8 +203,8 @@ void TestLook::targetIsSquareWithAnEvenBorder()
     if (open.intersects(list))
         open.setRight(list.left() - 1);
 
-    const QRect outer = boundingBox(image, open, [](QColor c) { return c != Lavender; });
-    const QRect inner = boundingBox(image, open, [&](QColor c) { return c == fill; });
+    const QRect outer = designed::areaWhere(image, open, [](QColor c) { return c != Lavender; });
+    const QRect inner = designed::areaWhere(image, open, [&](QColor c) { return c == fill; });
     QVERIFY2(!inner.isEmpty(), "the target does not show");
     const int left = inner.left() - outer.left(), top = inner.top() - outer.top();
     const int right = outer.right() - inner.right(), bottom = outer.bottom() - inner.bottom();
@@ -235,7 +225,7 @@ void TestLook::targetIsSquareWithAnEvenBorder()
         QVERIFY(image.pixelColor(outer.left() + fullBevel - 1, inner.center().y()) != QColor(Qt::black));
     }
     // Nothing but the fill inside the bevel, and no fill outside it.
-    QCOMPARE(boundingBox(image, inner, [&](QColor c) { return c != fill; }), QRect());
+    QCOMPARE(designed::areaWhere(image, inner, [&](QColor c) { return c != fill; }), QRect());
 }
 
 void TestLook::framesHaveNoGaps()
@@ -245,7 +235,7 @@ void TestLook::framesHaveNoGaps()
     const QImage image = capture(*form);
     for (QWidget *framed : {form->List1[0].widget(), form->Text1[0].widget()}) {
         const QRect inside = devicePixels(framed, scale);
-        const QRect gaps = boundingBox(image, inside, [](QColor c) { return c == Lavender || c == Orange; });
+        const QRect gaps = designed::areaWhere(image, inside, [](QColor c) { return c == Lavender || c == Orange; });
         const QString where = QString::asprintf("%d,%d %dx%d", gaps.x(), gaps.y(), gaps.width(), gaps.height());
         QVERIFY2(gaps.isEmpty(), qPrintable(framed->accessibleName() + QStringLiteral(": what lies behind shows at ") + where));
     }
@@ -296,7 +286,7 @@ int inkWidth(const QString &text, const QFont &font, qreal scale, QColor backgro
         painter.drawText(QPointF(100, 100), text);
     }
     image.setDevicePixelRatio(1);
-    return boundingBox(image, image.rect(), [&](QColor c) { return c != background; }).width();
+    return designed::areaWhere(image, image.rect(), [&](QColor c) { return c != background; }).width();
 }
 
 } // namespace
@@ -353,7 +343,7 @@ void TestLook::captionsReadableAndWhole()
 
     for (const Caption &caption : captions) {
         double best = 1;
-        const QRect ink = boundingBox(image, caption.box, [&](QColor c) { return c != caption.background; });
+        const QRect ink = designed::areaWhere(image, caption.box, [&](QColor c) { return c != caption.background; });
         for (int y = ink.top(); y <= ink.bottom(); ++y)
             for (int x = ink.left(); x <= ink.right(); ++x)
                 best = std::max(best, contrast(image.pixelColor(x, y), caption.background));
