@@ -10,38 +10,27 @@
 
 #include <wayland-client.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-org_kde_kwin_fake_input *fakeInput = nullptr;
-
-void announced(void *, wl_registry *registry, uint32_t name, const char *interface, uint32_t version)
+// Binds the fake input, into the pointer the listener was given.
+void announced(void *fakeInput, wl_registry *registry, uint32_t name, const char *interface, uint32_t version)
 {
     if (std::strcmp(interface, org_kde_kwin_fake_input_interface.name) == 0 && version >= 4)
-        fakeInput = static_cast<org_kde_kwin_fake_input *>(wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
+        *static_cast<org_kde_kwin_fake_input **>(fakeInput) =
+            static_cast<org_kde_kwin_fake_input *>(wl_registry_bind(registry, name, &org_kde_kwin_fake_input_interface, 4));
 }
 
 void withdrawn(void *, wl_registry *, uint32_t) {}
 
 const wl_registry_listener listener{announced, withdrawn};
-
-std::vector<uint32_t> chord(const std::string &text)
-{
-    std::vector<uint32_t> codes;
-    for (std::size_t at = 0; at <= text.size();) {
-        const std::size_t end = std::min(text.find('+', at), text.size());
-        codes.push_back(uint32_t(std::stoul(text.substr(at, end - at))));
-        at = end + 1;
-    }
-    return codes;
-}
 
 } // namespace
 
@@ -53,7 +42,8 @@ int main()
         return EXIT_FAILURE;
     }
     wl_registry *registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &listener, nullptr);
+    org_kde_kwin_fake_input *fakeInput = nullptr;
+    wl_registry_add_listener(registry, &listener, &fakeInput);
     wl_display_roundtrip(display);
     if (!fakeInput) {
         std::fprintf(stderr, "kwin-keys: the compositor offers no fake input of version 4\n");
@@ -61,7 +51,10 @@ int main()
     }
     org_kde_kwin_fake_input_authenticate(fakeInput, "eye-trainer tests", "keys for the end-to-end tests");
     for (std::string line; std::getline(std::cin, line);) {
-        const std::vector<uint32_t> codes = chord(line);
+        std::vector<uint32_t> codes;
+        std::istringstream chord(line);
+        for (std::string code; std::getline(chord, code, '+');)
+            codes.push_back(uint32_t(std::stoul(code)));
         for (uint32_t code : codes)
             org_kde_kwin_fake_input_keyboard_key(fakeInput, code, WL_KEYBOARD_KEY_STATE_PRESSED);
         for (auto code = codes.rbegin(); code != codes.rend(); ++code)
