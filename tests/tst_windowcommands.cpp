@@ -3,6 +3,7 @@
 // refuses or ends it.
 
 #include "design.h"
+#include "eventwatch.h"
 #include "shownwindow.h"
 #include "windowcommands.h"
 #include "zoomsteps.h"
@@ -17,22 +18,6 @@ class RefusingDesktop : public QObject
 {
 public:
     bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Resize; }
-};
-
-// The keys that reach a control: those no command takes.
-class KeysReached : public QObject
-{
-public:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!QList{Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta}.contains(key->key()))
-            reached << QKeySequence(key->keyCombination()).toString();
-        return false;
-    }
-    QStringList reached;
 };
 
 } // namespace
@@ -113,8 +98,15 @@ void TestWindowCommands::commands()
     const bool refuses = desktop == QLatin1String("refuses") || desktop == QLatin1String("wavers");
     if (refuses)
         window->windowHandle()->installEventFilter(&refusing);
-    KeysReached keysReached;
-    control->installEventFilter(&keysReached);
+    // The keys that reach the control: those no command takes.
+    QStringList keysReached;
+    const EventWatch keyWatch(control, [&keysReached](QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!QList{Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta}.contains(key->key()))
+            keysReached << QKeySequence(key->keyCombination()).toString();
+    });
 
     for (const QString &key : keys.split(' ')) {
         const bool asking = key == QLatin1String("F11") && !window->isFullScreen();
@@ -141,7 +133,7 @@ void TestWindowCommands::commands()
         QVERIFY(!window->isVisible());
     else
         QTRY_VERIFY(fixedAt(end.toDouble() / 100));
-    QCOMPARE(keysReached.reached.join(' '), reached);
+    QCOMPARE(keysReached.join(' '), reached);
 }
 
 QTEST_MAIN(TestWindowCommands)
