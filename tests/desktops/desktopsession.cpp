@@ -143,7 +143,8 @@ QImage DesktopSession::capture()
         const QDBusMessage reply = shell.call(QStringLiteral("Screenshot"), false, false, path);
         return reply.type() == QDBusMessage::ReplyMessage ? QImage(path).convertToFormat(QImage::Format_RGB32) : QImage();
     }
-    // KWin answers with the pixels' layout, then writes them into a pipe.
+    // KWin answers with the pixels' layout, then writes them into a pipe,
+    // which it closes once they are all there.
     int ends[2];
     if (pipe(ends) != 0)
         return QImage();
@@ -160,13 +161,9 @@ QImage DesktopSession::capture()
     const int height = layout.value(QStringLiteral("height")).toInt();
     const int stride = layout.value(QStringLiteral("stride")).toInt();
     const auto format = QImage::Format(layout.value(QStringLiteral("format")).toInt());
-    QByteArray data;
-    while (data.size() < qsizetype(stride) * height) {
-        const QByteArray more = reading.read(qsizetype(stride) * height - data.size());
-        if (more.isEmpty())
-            return QImage();
-        data += more;
-    }
+    const QByteArray data = reading.readAll();
+    if (data.size() < qsizetype(stride) * height)
+        return QImage();
     return QImage(reinterpret_cast<const uchar *>(data.constData()), width, height, stride, format).convertToFormat(QImage::Format_RGB32);
 }
 
