@@ -1,12 +1,11 @@
 #include "windowcommands.h"
 
 #include "form.h"
-#include "platform.h"
-#include "screenroom.h"
+#include "gnomelayout.h"
+#include "windowroom.h"
 
 #include <QAction>
 #include <QEvent>
-#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -58,6 +57,7 @@ QList<QKeySequence> commandKeys(WindowCommand command)
 WindowCommands::WindowCommands(ui::Form &form)
     : QObject(form.surface())
     , form_(form)
+    , fullScreen_(new FullScreen(form))
 {
     QWidget *window = form.surface();
     // clang-format off
@@ -69,94 +69,66 @@ WindowCommands::WindowCommands(ui::Form &form)
     // clang-format on
     for (const auto &[command, key] : zoomKeys)
         connect(addAction(window, commandKeys(command)), &QAction::triggered, this, [this, key = key] { zoom(key); });
-    connect(addAction(window, commandKeys(WindowCommand::FullScreen)), &QAction::triggered, this, &WindowCommands::toggleFullScreen);
+    connect(addAction(window, commandKeys(WindowCommand::FullScreen)), &QAction::triggered, fullScreen_, &FullScreen::toggle);
     // Escape leaves full screen, and is left to the controls otherwise.
-    leaveFullScreen_ = addAction(window, {QKeySequence(Qt::Key_Escape)});
-    leaveFullScreen_->setEnabled(false);
-    connect(leaveFullScreen_, &QAction::triggered, this, &WindowCommands::toggleFullScreen);
+    QAction *leaveFullScreen = addAction(window, {QKeySequence(Qt::Key_Escape)});
+    leaveFullScreen->setEnabled(false);
+    connect(leaveFullScreen, &QAction::triggered, fullScreen_, &FullScreen::toggle);
+    connect(fullScreen_, &FullScreen::stateChanged, leaveFullScreen, [leaveFullScreen](FullScreen::State state) {
+        leaveFullScreen->setEnabled(state == FullScreen::State::Full);
+    });
+    connect(fullScreen_, &FullScreen::zoomChanged, this, &WindowCommands::announceZoom);
     connect(addAction(window, commandKeys(WindowCommand::Close)), &QAction::triggered, window, &QWidget::close);
-
-    fullScreenAsked_.setSingleShot(true);
-    fullScreenAsked_.setInterval(FullScreenAnswerMs);
-    connect(&fullScreenAsked_, &QTimer::timeout, this, &WindowCommands::fullScreenRefused);
+    askGnomeDeviceLayout(this, [this](bool deviceLayout) { gnomeDeviceLayout_ = deviceLayout; });
     window->installEventFilter(this);
 }
 
-// The desktop answers full screen with the window's new size, and ends it,
-// asked or by itself, with its state. While it has yet to answer, a state
-// without full screen may be the late word on an earlier request: only an
-// answer or the time allowed ends the asking.
+// A window manager that takes the place asked for as the client area's,
+// not the frame's, leaves the frame off by the frame's width: the program
+// moves it back by as much, once.
 bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
 {
-    const QWidget *window = form_.surface();
-    if (event->type() == QEvent::Resize && window->isFullScreen())
-        enteredFullScreen();
-    else if (event->type() == QEvent::WindowStateChange && !window->isFullScreen() && fullScreen_)
-        leftFullScreen();
+    if (event->type() == QEvent::Move && placing_) {
+        const QPoint asked = *placing_;
+        placing_.reset();
+        const QPoint off = form_.surface()->frameGeometry().topLeft() - asked;
+        if (!off.isNull())
+            form_.surface()->move(asked - off);
+    }
     return QObject::eventFilter(watched, event);
 }
 
 void WindowCommands::zoom(ZoomKey key)
 {
-    if (fullScreen_ || form_.isFullScreen())
+    if (fullScreen_->state() != FullScreen::State::Normal)
         return;
     const QWidget *window = form_.surface();
-    const QScreen *screen = window->screen();
-    const QRect outer = window->frameGeometry();
-    const QRect inner = window->geometry();
-    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), outer.bottom() - inner.bottom());
-    const bool wayland = ui::onWayland();
-    const QSize room = screen ? clientRoom(screenRoom(*screen), frame, !wayland) : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const qreal factor = steppedZoom(form_.zoom(), key, form_.designedSize(), room);
+    const WindowRoom room = WindowRoom::of(*window, gnomeDeviceLayout_);
+    const qreal factor = steppedZoom(form_.zoom(), key, form_.designedSize(), room.clientRoom());
     if (factor == form_.zoom())
         return;
     const bool grows = factor > form_.zoom();
+    const QPoint corner = window->frameGeometry().topLeft();
     form_.setZoom(factor);
-    // A desktop keeps a growing window's corner where it was, and on
-    // Wayland the program cannot move it: placed anew, it is on the screen.
-    if (grows && wayland)
-        form_.placeAnew();
-    announceZoom();
-}
-
-void WindowCommands::toggleFullScreen()
-{
-    if (fullScreen_) {
-        form_.requestNormal();
-        return;
+    // A growing window stays on its screen: on X the program places it,
+    // as not every window manager does; on Wayland, where the program
+    // cannot, it is placed anew, and the compositor puts it on the screen.
+    if (grows) {
+        if (const std::optional<QPoint> placed = room.placed(corner, window->size()))
+            place(*placed);
+        else
+            form_.placeAnew();
     }
-    if (fullScreenAsked_.isActive())
-        return; // the desktop has yet to answer
-    zoomBeforeFullScreen_ = form_.zoom();
-    fullScreenAsked_.start();
-    form_.requestFullScreen();
-}
-
-void WindowCommands::enteredFullScreen()
-{
-    fullScreenAsked_.stop();
-    const qreal before = form_.zoom();
-    fullScreen_ = true;
-    leaveFullScreen_->setEnabled(true);
-    form_.fillWindow(fittedZoom(form_.designedSize(), form_.surface()->size()));
-    if (form_.zoom() != before)
-        announceZoom();
-}
-
-void WindowCommands::leftFullScreen()
-{
-    fullScreen_ = false;
-    leaveFullScreen_->setEnabled(false);
-    form_.setZoom(zoomBeforeFullScreen_);
     announceZoom();
 }
 
-// A desktop that refuses full screen may not say so: the window is then
-// given back its own size, and the next key asks again.
-void WindowCommands::fullScreenRefused()
+void WindowCommands::place(QPoint frameCorner)
 {
-    form_.requestNormal();
-    form_.setZoom(zoomBeforeFullScreen_);
+    placing_.reset();
+    if (frameCorner == form_.surface()->frameGeometry().topLeft())
+        return;
+    placing_ = frameCorner;
+    form_.surface()->move(frameCorner);
 }
 
 void WindowCommands::announceZoom()

@@ -29,12 +29,4 @@ qreal fittedZoom(QSizeF designed, QSize screen)
     return std::min(screen.width() / designed.width(), screen.height() / designed.height());
 }
 
-QSize clientRoom(QSize available, QMargins frame, bool workAreaTold)
-{
-    QSize room = available.shrunkBy(frame);
-    if (!workAreaTold)
-        room.rheight() -= UntoldPanel + (frame.top() > 0 ? 0 : UntoldTitleBar);
-    return room;
-}
-
 } // namespace program

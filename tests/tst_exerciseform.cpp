@@ -4,6 +4,7 @@
 #include "exerciseform.h"
 #include "shownwindow.h"
 #include "twips.h"
+#include "windowroom.h"
 #include "zoomsteps.h"
 
 #include <QAbstractButton>
@@ -269,38 +270,74 @@ void TestExerciseForm::stateAfterLoad()
 void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits_data()
 {
     QTest::addColumn<qreal>("now");
-    QTest::addColumn<QString>("key"); // "full": the zoom that fits the whole screen
-    QTest::addColumn<QSize>("room");  // the screen's room for the window's client area
+    QTest::addColumn<QString>("key");     // "full": the zoom that fits the whole screen
+    QTest::addColumn<QString>("desktop"); // "X", "Wayland", or "GNOME 2": Qt 6.4 on GNOME's device-pixel layout at scale 2
+    QTest::addColumn<QRect>("available"); // the screen's room for windows, as Qt tells it
+    QTest::addColumn<QMargins>("frame");  // around the client area, as Qt tells it
+    QTest::addColumn<QPoint>("corner");   // the frame's corner before the key
     QTest::addColumn<qreal>("expected");
+    QTest::addColumn<QVariant>("placed"); // the frame's corner after the key, none where the desktop places it
 
-    const QSize wide(1910, 1013); // 1920 x 1080, a panel and a frame taken off
-    QTest::newRow("in from the designed size") << 1.0 << "in" << wide << 1.25;
-    QTest::newRow("in from 200 %") << 2.0 << "in" << wide << 2.5;
-    QTest::newRow("in stops where the screen ends") << 2.5 << "in" << wide << 2.5;
-    QTest::newRow("in stops at the last step") << 3.0 << "in" << QSize(4000, 4000) << 3.0;
-    QTest::newRow("out from 125 %") << 1.25 << "out" << wide << 1.0;
-    QTest::newRow("out stops at the designed size") << 1.0 << "out" << wide << 1.0;
-    QTest::newRow("ctrl+0 from 250 %") << 2.5 << "0" << wide << 1.0;
-    QTest::newRow("1366 x 768 holds 175 %") << 1.5 << "in" << QSize(1356, 709) << 1.75;
-    QTest::newRow("1366 x 768 holds no 200 %") << 1.75 << "in" << QSize(1356, 709) << 1.75;
-    QTest::newRow("175 % in a room of exactly its size") << 1.5 << "in" << QSize(807, 656) << 1.75;
-    QTest::newRow("175 % in a room a row short") << 1.5 << "in" << QSize(807, 655) << 1.5;
-    QTest::newRow("1920 x 1080 at desktop scale 1.25 holds no 250 %") << 2.0 << "in" << QSize(1526, 827) << 2.0;
-    QTest::newRow("full screen on 1920 x 1080") << 1.0 << "full" << QSize(1920, 1080) << 1080.0 / 375;
-    QTest::newRow("full screen on 1280 x 1024") << 1.5 << "full" << QSize(1280, 1024) << 1024.0 / 375;
+    const QRect wide(0, 0, 1910, 1013); // 1920 x 1080, a panel and a frame taken off
+    const QPoint top;
+    const QVariant stays = top;
+    // clang-format off
+    QTest::newRow("in from the designed size")  << 1.0 << "in" << "X" << wide << QMargins() << top << 1.25 << stays;
+    QTest::newRow("in from 200 %")              << 2.0 << "in" << "X" << wide << QMargins() << top << 2.5 << stays;
+    QTest::newRow("in stops where the screen ends") << 2.5 << "in" << "X" << wide << QMargins() << top << 2.5 << stays;
+    QTest::newRow("in stops at the last step")  << 3.0 << "in" << "X" << QRect(0, 0, 4000, 4000) << QMargins() << top << 3.0 << stays;
+    QTest::newRow("out from 125 %")             << 1.25 << "out" << "X" << wide << QMargins() << top << 1.0 << stays;
+    QTest::newRow("out stops at the designed size") << 1.0 << "out" << "X" << wide << QMargins() << top << 1.0 << stays;
+    QTest::newRow("ctrl+0 from 250 %")          << 2.5 << "0" << "X" << wide << QMargins() << top << 1.0 << stays;
+    QTest::newRow("1920 x 1080 at desktop scale 1.25 holds no 250 %") << 2.0 << "in" << "X" << QRect(0, 0, 1526, 827) << QMargins() << top << 2.0 << stays;
+    QTest::newRow("full screen on 1920 x 1080") << 1.0 << "full" << "X" << QRect(0, 0, 1920, 1080) << QMargins() << top << 1080.0 / 375 << QVariant();
+    QTest::newRow("full screen on 1280 x 1024") << 1.5 << "full" << "X" << QRect(0, 0, 1280, 1024) << QMargins() << top << 1024.0 / 375 << QVariant();
+    // On X the work area is told, below a panel here, and the window
+    // manager's frame; the program keeps the window with its frame in it,
+    // as near as it can to where it was.
+    const QRect laptop(0, 32, 1366, 736);
+    const QMargins xfwm(4, 28, 4, 4);
+    QTest::newRow("X: 1366 x 768 holds 175 %, up as far as it must")   << 1.5 << "in" << "X" << laptop << xfwm << QPoint(100, 100) << 1.75 << QVariant(QPoint(100, 80));
+    QTest::newRow("X: 1366 x 768 holds no 200 %") << 1.75 << "in" << "X" << laptop << xfwm << QPoint(100, 32) << 1.75 << QVariant();
+    QTest::newRow("X: moved to the lower right, back inside") << 1.0 << "in" << "X" << laptop << xfwm << QPoint(900, 500) << 1.25 << QVariant(QPoint(782, 267));
+    QTest::newRow("X: above the work area, down below the panel") << 1.25 << "in" << "X" << laptop << xfwm << QPoint(-20, 0) << 1.5 << QVariant(QPoint(0, 32));
+    QTest::newRow("X: 175 % in a room of exactly its size") << 1.5 << "in" << "X" << QRect(10, 0, 815, 688) << xfwm << QPoint(500, 300) << 1.75 << QVariant(QPoint(10, 0));
+    QTest::newRow("X: 175 % in a room a row short") << 1.5 << "in" << "X" << QRect(10, 0, 815, 687) << xfwm << QPoint(500, 300) << 1.5 << QVariant();
+    QTest::newRow("X: going down stays") << 1.75 << "out" << "X" << laptop << xfwm << QPoint(900, 500) << 1.5 << QVariant();
+    // On Wayland nothing is told: room is kept for a panel, and for a title
+    // bar that the compositor draws, where Qt draws none (KWin).
+    QTest::newRow("Wayland, title bar drawn by KWin: 175 %") << 1.5 << "in" << "Wayland" << QRect(0, 0, 1366, 768) << QMargins() << top << 1.75 << QVariant();
+    QTest::newRow("Wayland, title bar drawn by KWin: no 200 %") << 1.75 << "in" << "Wayland" << QRect(0, 0, 1366, 768) << QMargins() << top << 1.75 << QVariant();
+    QTest::newRow("Wayland, Qt's own title bar: 200 %") << 1.75 << "in" << "Wayland" << QRect(0, 0, 1366, 850) << QMargins(0, 30, 0, 0) << top << 2.0 << QVariant();
+    QTest::newRow("GNOME at scale 2 on Qt 6.4: 175 %") << 1.5 << "in" << "GNOME 2" << QRect(0, 0, 2732, 1536) << QMargins(0, 30, 0, 0) << top << 1.75 << QVariant();
+    QTest::newRow("GNOME at scale 2 on Qt 6.4: no 200 %") << 1.75 << "in" << "GNOME 2" << QRect(0, 0, 2732, 1536) << QMargins(0, 30, 0, 0) << top << 1.75 << QVariant();
+    // clang-format on
 }
 
 void TestExerciseForm::zoomKeysTakeTheLargestStepThatFits()
 {
     QFETCH(qreal, now);
     QFETCH(QString, key);
-    QFETCH(QSize, room);
+    QFETCH(QString, desktop);
+    QFETCH(QRect, available);
+    QFETCH(QMargins, frame);
+    QFETCH(QPoint, corner);
     QFETCH(qreal, expected);
+    QFETCH(QVariant, placed);
 
     using program::ZoomKey;
     const QSizeF size = designed::WindowPixels;
     const ZoomKey zoomKey = key == "in" ? ZoomKey::In : (key == "out" ? ZoomKey::Out : ZoomKey::Designed);
-    QCOMPARE(key == "full" ? program::fittedZoom(size, room) : program::steppedZoom(now, zoomKey, size, room), expected);
+    const program::WindowRoom room({available, desktop == "GNOME 2" ? 2.0 : 1.0, desktop == "X"}, frame);
+    QCOMPARE(key == "full" ? program::fittedZoom(size, available.size()) : program::steppedZoom(now, zoomKey, size, room.clientRoom()), expected);
+    // Where a step grows the window, the place it takes; none on Wayland.
+    if (placed.isValid() && expected > now) {
+        const std::optional<QPoint> to = room.placed(corner, designed::windowAt(expected));
+        QVERIFY(to);
+        QCOMPARE(*to, placed.toPoint());
+    } else if (desktop != "X") {
+        QVERIFY(!room.placed(corner, designed::windowAt(expected)));
+    }
 }
 
 void TestExerciseForm::startAndStopOnlySwitchTheTimer()

@@ -5,19 +5,24 @@
 #include "design.h"
 #include "eventwatch.h"
 #include "shownwindow.h"
-#include "windowcommands.h"
+#include "fullscreen.h"
 #include "zoomsteps.h"
 
 #include <QTest>
 
+#include <optional>
+
 namespace {
 
 // Keeps the window's platform from telling the widget of a new size, as a
-// desktop that refuses full screen never sends one.
-class RefusingDesktop : public QObject
+// desktop that has yet to answer full screen tells none; whether the
+// platform has carried out a request shows in what it keeps.
+class SilentDesktop : public QObject
 {
 public:
-    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Resize; }
+    explicit SilentDesktop(QWindow *window) { window->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Resize && (resized = true); }
+    bool resized = false;
 };
 
 } // namespace
@@ -39,8 +44,12 @@ void TestWindowCommands::initTestCase()
 
 void TestWindowCommands::commands_data()
 {
-    QTest::addColumn<QString>("keys");    // pressed at 125 %, one after the other
-    QTest::addColumn<QString>("desktop"); // "grants", "refuses" or "ends" full screen, or "wavers": refuses after a late word on an earlier request
+    // Keys pressed at 125 %, one after the other, and what the desktop does
+    // between them: "+full" makes the window full screen, "-full" ends it or
+    // refuses it, "timeout" waits out the time the desktop has to answer.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("desktop"); // "grants" full screen asked for, or stays "silent" until it speaks
+    QTest::addColumn<int>("answerMs");    // the time the desktop has to answer
     QTest::addColumn<QString>("end");     // a zoom in per cent, "full" or "closed"
     QTest::addColumn<QString>("reached"); // the keys that reached the focused control
 
@@ -60,15 +69,26 @@ void TestWindowCommands::commands_data()
                 if (!keys.contains(key.toString()))
                     keys << key.toString();
         for (const QString &key : keys)
-            QTest::addRow("%s: %s", end, qPrintable(key)) << key << "grants" << QString::fromLatin1(end) << "";
+            QTest::addRow("%s: %s", end, qPrintable(key)) << key << "grants" << 60000 << QString::fromLatin1(end) << "";
     }
-    QTest::newRow("Escape is the controls' outside full screen") << "Escape" << "grants" << "125" << "Esc";
-    QTest::newRow("zoom keys change nothing in full screen") << "F11 Ctrl++ Ctrl+- Ctrl+0" << "grants" << "full" << "";
-    QTest::newRow("Escape leaves full screen") << "F11 Escape" << "grants" << "125" << "";
-    QTest::newRow("F11 leaves full screen") << "F11 F11" << "grants" << "125" << "";
-    QTest::newRow("refused: the window as it was, F11 asks again, Escape is the controls'") << "F11 F11 Escape" << "refuses" << "125" << "Esc";
-    QTest::newRow("a late word while asked does not end the asking") << "F11" << "wavers" << "125" << "";
-    QTest::newRow("ended by the desktop, Escape is the controls'") << "F11 Escape" << "ends" << "125" << "Esc";
+    // clang-format off
+    const struct { const char *name, *keys, *desktop; int answerMs; const char *end, *reached; } rows[]{
+        {"Escape is the controls' outside full screen",         "Escape",                         "grants", 60000, "125",  "Esc"},
+        {"zoom keys change nothing in full screen",             "F11 Ctrl++ Ctrl+- Ctrl+0",       "grants", 60000, "full", ""},
+        {"Escape leaves full screen",                           "F11 Escape",                     "grants", 60000, "125",  ""},
+        {"F11 leaves full screen",                              "F11 F11",                        "grants", 60000, "125",  ""},
+        {"ended by the desktop, Escape is the controls'",       "F11 -full Escape",               "grants", 60000, "125",  "Esc"},
+        {"begun and ended by the desktop: the zoom from before", "+full -full",                   "grants", 60000, "125",  ""},
+        {"begun by the desktop, Escape gives the zoom back",    "+full Escape",                   "grants", 60000, "125",  ""},
+        {"unanswered: given back, F11 asks again, Escape is the controls'", "F11 timeout F11 timeout Escape", "silent", 300, "125", "Esc"},
+        {"zoom keys do nothing while asked",                    "F11 Ctrl++ Ctrl+- timeout",      "silent", 300,   "125",  ""},
+        {"a clear no ends the asking at once",                  "F11 -full",                      "silent", 60000, "125",  ""},
+        {"a late answer is followed, and gives the zoom back",  "F11 timeout +full Escape",       "silent", 300,   "125",  ""},
+        {"a late word on an earlier request, then the answer",  "F11 -full +full",                "silent", 60000, "full", ""},
+    };
+    // clang-format on
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.keys << row.desktop << row.answerMs << row.end << row.reached;
 }
 
 // Full screen is what the window became: the zoom that fills it there, and
@@ -77,12 +97,16 @@ void TestWindowCommands::commands()
 {
     QFETCH(QString, keys);
     QFETCH(QString, desktop);
+    QFETCH(int, answerMs);
     QFETCH(QString, end);
     QFETCH(QString, reached);
 
     const std::unique_ptr<ExerciseForm> form = shownWindow();
     QVERIFY(form);
     QWidget *window = form->form.surface();
+    auto *fullScreen = window->findChild<program::FullScreen *>();
+    QVERIFY(fullScreen);
+    fullScreen->setAnswerTime(std::chrono::milliseconds(answerMs));
     const auto fixedAt = [&](qreal zoom) {
         const QSize size = designed::windowAt(zoom);
         return !window->isFullScreen() && window->minimumSize() == size && window->maximumSize() == size && form->form.zoom() == zoom;
@@ -94,10 +118,6 @@ void TestWindowCommands::commands()
     QVERIFY(control);
     QTest::keySequence(control, QKeySequence(QStringLiteral("Ctrl++")));
     QVERIFY(fixedAt(1.25));
-    RefusingDesktop refusing;
-    const bool refuses = desktop == QLatin1String("refuses") || desktop == QLatin1String("wavers");
-    if (refuses)
-        window->windowHandle()->installEventFilter(&refusing);
     // The keys that reach the control: those no command takes.
     QStringList keysReached;
     const EventWatch keyWatch(control, [&keysReached](QEvent *event) {
@@ -107,24 +127,27 @@ void TestWindowCommands::commands()
         if (!QList{Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta}.contains(key->key()))
             keysReached << QKeySequence(key->keyCombination()).toString();
     });
+    std::optional<SilentDesktop> silence;
+    if (desktop == QLatin1String("silent"))
+        silence.emplace(window->windowHandle());
 
     for (const QString &key : keys.split(' ')) {
-        const bool asking = key == QLatin1String("F11") && !window->isFullScreen();
-        QTest::keySequence(control, QKeySequence(key));
-        if (!asking)
-            continue;
-        if (refuses) {
-            if (desktop == QLatin1String("wavers")) {
-                window->showNormal();
-                window->showFullScreen();
-            }
-            // Given back its own size once the desktop has had its time.
-            QVERIFY(window->isFullScreen());
-            QTRY_VERIFY_WITH_TIMEOUT(fixedAt(1.25), program::WindowCommands::FullScreenAnswerMs * 2);
+        if (key == QLatin1String("timeout")) {
+            QTRY_VERIFY_WITH_TIMEOUT(fixedAt(1.25), answerMs * 2);
+        } else if (key.endsWith(QLatin1String("full"))) {
+            // The desktop speaks once the platform has done what it was asked.
+            QTRY_VERIFY(!silence || silence->resized);
+            silence.reset();
+            const bool begins = key.startsWith('+');
+            window->windowHandle()->setWindowStates(begins ? Qt::WindowFullScreen : Qt::WindowNoState);
+            QTRY_COMPARE(window->isFullScreen(), begins);
         } else {
-            QTRY_VERIFY(fillsTheScreen());
-            if (desktop == QLatin1String("ends"))
-                window->showNormal();
+            const bool asks = key == QLatin1String("F11") && fullScreen->state() == program::FullScreen::State::Normal;
+            QTest::keySequence(control, QKeySequence(key));
+            if (asks && !silence)
+                QTRY_VERIFY(fillsTheScreen());
+            else if (asks)
+                QCOMPARE(fullScreen->state(), program::FullScreen::State::Asked);
         }
     }
     if (end == QLatin1String("full"))
@@ -135,6 +158,5 @@ void TestWindowCommands::commands()
         QTRY_VERIFY(fixedAt(end.toDouble() / 100));
     QCOMPARE(keysReached.join(' '), reached);
 }
-
 QTEST_MAIN(TestWindowCommands)
 #include "tst_windowcommands.moc"

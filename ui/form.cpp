@@ -157,8 +157,7 @@ void Form::setZoom(qreal factor)
 void Form::requestFullScreen()
 {
     // A desktop refuses full screen to a window as small as it is large.
-    surface_->setMinimumSize(0, 0);
-    surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    unfix();
     surface_->showFullScreen();
 }
 
@@ -169,9 +168,16 @@ void Form::requestNormal()
 
 void Form::fillWindow(qreal factor)
 {
+    unfix();
     const QSize drawn = zoomedSize(designedSize(), factor);
     const QSize whole = surface_->size();
     surface_->setZoom({factor, QPoint((whole.width() - drawn.width()) / 2, (whole.height() - drawn.height()) / 2)});
+}
+
+void Form::unfix()
+{
+    surface_->setMinimumSize(0, 0);
+    surface_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 void Form::placeAnew()

@@ -55,7 +55,8 @@ public:
     // Whether full screen is asked for, or was given and not yet ended.
     bool isFullScreen() const;
     // The designed window at the zoom, centred on the window's colour over
-    // the window's whole size: what a window given the whole screen shows.
+    // the window's whole size, which is no longer fixed: what a window
+    // given the whole screen shows.
     void fillWindow(qreal factor);
     // Shows the window again as a new one, which the desktop places anew.
     void placeAnew();
@@ -66,6 +67,9 @@ public:
     void show();
 
 private:
+    // Lets the window take any size, as one given the whole screen does.
+    void unfix();
+
     std::unique_ptr<FormWindow> surface_;
     Announcer announcer_;
     float clientWidth_ = 0;

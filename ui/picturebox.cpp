@@ -58,14 +58,24 @@ protected:
         const QRect box = pixels.bounds();
         // The smallest perspective box keeps some colour inside its bevel.
         const int line = std::max(1, std::min(pixels.thickness(1), (std::min(box.width(), box.height()) - 1) / 4));
+        const QRect inside = box.adjusted(2 * line, 2 * line, -2 * line, -2 * line);
         if (shown_) {
-            pixels.fill(painter, box.adjusted(2 * line, 2 * line, -2 * line, -2 * line), palette().color(QPalette::Window));
+            pixels.fill(painter, inside, palette().color(QPalette::Window));
             pixels.sunkenPanel(painter, box, 2, line, palette().color(QPalette::Dark), palette().color(QPalette::Light));
         }
+        if (!hasFocus())
+            return;
         // Inside the bevel while the target shows, on its place while it is
-        // hidden.
-        if (hasFocus())
-            drawFocusLine(painter, pixels, shown_ ? box.adjusted(2 * line, 2 * line, -2 * line, -2 * line) : box);
+        // hidden. In a box too small to keep half its colour inside the focus
+        // line, the line takes the bevel's place.
+        const int focusLine = pixels.thickness(1);
+        const QSize uncovered = inside.size().shrunkBy(QMargins(2 * focusLine, 2 * focusLine, 2 * focusLine, 2 * focusLine)).expandedTo(QSize(0, 0));
+        if (!shown_)
+            drawFocusLine(painter, pixels, box, focusLine);
+        else if (2 * uncovered.width() * uncovered.height() >= inside.width() * inside.height())
+            drawFocusLine(painter, pixels, inside, focusLine);
+        else
+            drawFocusLine(painter, pixels, box, line);
     }
 
 private:

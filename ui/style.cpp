@@ -286,9 +286,8 @@ void DesignedStyle::drawWithFocusLine(ControlElement element, const QStyleOption
 // A black line with a white one inside it, so one of the two stands out at
 // least 3:1 against any colour of the window, from the pale yellow of the
 // target to the dark red of the stop button.
-void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &devicePixels)
+void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &devicePixels, int line)
 {
-    const int line = pixels.thickness(1);
     pixels.outline(painter, devicePixels, line, Qt::black);
     pixels.outline(painter, devicePixels.adjusted(line, line, -line, -line), line, Qt::white);
 }
@@ -296,7 +295,7 @@ void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &d
 void DesignedStyle::drawFocusLine(const QRect &rect, QPainter *painter, const QWidget *widget) const
 {
     const DevicePixels pixels(*widget);
-    ui::drawFocusLine(*painter, pixels, pixels.toDevicePixels(rect));
+    ui::drawFocusLine(*painter, pixels, pixels.toDevicePixels(rect), pixels.thickness(1));
 }
 
 // A classic button: its face in the button colour, two rings of bevel in

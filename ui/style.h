@@ -44,8 +44,9 @@ private:
 };
 
 // The focus line as every control shows it, just inside a rectangle of a
-// widget's device pixels: for a widget that places it by its own bevel.
-void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &devicePixels);
+// widget's device pixels, its two lines each `line` device pixels thick:
+// for a widget that places it by its own bevel.
+void drawFocusLine(QPainter &painter, const DevicePixels &pixels, const QRect &devicePixels, int line);
 
 // Makes DesignedStyle the application's style and its palette the
 // application's palette, setting aside one set before.
