@@ -1,6 +1,7 @@
 #include "fullscreen.h"
 
 #include "form.h"
+#include "platform.h"
 #include "zoomsteps.h"
 
 #include <QEvent>
@@ -21,7 +22,7 @@ FullScreen::FullScreen(ui::Form &form)
     connect(&answerTime_, &QTimer::timeout, this, [this] {
         setState(State::Normal);
         form_.requestNormal();
-        giveBackZoom();
+        giveBack();
     });
     form.surface()->installEventFilter(this);
 }
@@ -48,7 +49,11 @@ void FullScreen::toggle()
 // followed by the answer, which the window then follows.
 bool FullScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool full = form_.surface()->isFullScreen();
+    const QWidget *window = form_.surface();
+    const bool full = window->isFullScreen();
+    // A window of its own fixed size is not full screen, whatever its state.
+    if (event->type() == QEvent::Move && state_ == State::Normal && window->size() == window->maximumSize())
+        normalPlace_ = window->geometry().topLeft();
     if (event->type() == QEvent::WindowStateChange) {
         if (full && state_ == State::Normal) {
             zoomBefore_ = form_.zoom();
@@ -57,7 +62,7 @@ bool FullScreen::eventFilter(QObject *watched, QEvent *event)
             answerTime_.stop();
             const bool wasFull = state_ == State::Full;
             setState(State::Normal);
-            giveBackZoom();
+            giveBack();
             if (wasFull)
                 emit zoomChanged();
         }
@@ -85,9 +90,14 @@ void FullScreen::fill()
         emit zoomChanged();
 }
 
-void FullScreen::giveBackZoom()
+// Once Qt has been told where the window goes, it tells the window manager
+// its place with every new size: the full screen's, as it ends, unless
+// the window's own is given back.
+void FullScreen::giveBack()
 {
     form_.setZoom(zoomBefore_);
+    if (normalPlace_ && !ui::onWayland())
+        form_.surface()->setGeometry(QRect(*normalPlace_, form_.surface()->size()));
 }
 
 } // namespace program

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 
 namespace ui {
 class Form;
@@ -48,12 +50,14 @@ protected:
 private:
     void setState(State state);
     void fill();
-    void giveBackZoom();
+    // The zoom and the place the window had before full screen.
+    void giveBack();
 
     ui::Form &form_;
     State state_ = State::Normal;
     QTimer answerTime_;
     qreal zoomBefore_ = 1;
+    std::optional<QPoint> normalPlace_; // the client area's, where the window last was at its own size
 };
 
 } // namespace program

@@ -80,22 +80,6 @@ WindowCommands::WindowCommands(ui::Form &form)
     connect(fullScreen_, &FullScreen::zoomChanged, this, &WindowCommands::announceZoom);
     connect(addAction(window, commandKeys(WindowCommand::Close)), &QAction::triggered, window, &QWidget::close);
     askGnomeDeviceLayout(this, [this](bool deviceLayout) { gnomeDeviceLayout_ = deviceLayout; });
-    window->installEventFilter(this);
-}
-
-// A window manager that takes the place asked for as the client area's,
-// not the frame's, leaves the frame off by the frame's width: the program
-// moves it back by as much, once.
-bool WindowCommands::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Move && placing_) {
-        const QPoint asked = *placing_;
-        placing_.reset();
-        const QPoint off = form_.surface()->frameGeometry().topLeft() - asked;
-        if (!off.isNull())
-            form_.surface()->move(asked - off);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void WindowCommands::zoom(ZoomKey key)
@@ -122,13 +106,14 @@ void WindowCommands::zoom(ZoomKey key)
     announceZoom();
 }
 
+// Placed by its client area, with the frame the window has now. Where the
+// window manager has put the window already, nothing is asked.
 void WindowCommands::place(QPoint frameCorner)
 {
-    placing_.reset();
-    if (frameCorner == form_.surface()->frameGeometry().topLeft())
-        return;
-    placing_ = frameCorner;
-    form_.surface()->move(frameCorner);
+    QWidget *window = form_.surface();
+    const QPoint offset = window->geometry().topLeft() - window->frameGeometry().topLeft();
+    if (frameCorner + offset != window->geometry().topLeft())
+        window->setGeometry(QRect(frameCorner + offset, window->size()));
 }
 
 void WindowCommands::announceZoom()

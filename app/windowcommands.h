@@ -8,8 +8,6 @@
 #include <QObject>
 #include <QPoint>
 
-#include <optional>
-
 namespace ui {
 class Form;
 }
@@ -36,9 +34,6 @@ public:
     // Made a child of the window, and lives as long as it.
     explicit WindowCommands(ui::Form &form);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void zoom(ZoomKey key);
     void place(QPoint frameCorner);
@@ -47,9 +42,6 @@ private:
     ui::Form &form_;
     FullScreen *fullScreen_;
     bool gnomeDeviceLayout_ = false;
-    // Where the program last put its window's frame, until the window
-    // manager has put it there.
-    std::optional<QPoint> placing_;
 };
 
 } // namespace program

@@ -53,13 +53,16 @@ function(eyetrainer_test_environment name)
 endfunction()
 
 # The command that runs what follows it on an X server of its own
-# (scripts/x-session), under openbox with WINDOW_MANAGER, with a private
-# session bus with BUSES, on a screen of SCREEN pixels.
-#   eyetrainer_x_session(VARIABLE [WINDOW_MANAGER] [BUSES] [SCREEN WxH])
+# (scripts/x-session), under openbox with WINDOW_MANAGER or under the window
+# manager MANAGED_BY names, with a private session bus with BUSES, on a
+# screen of SCREEN pixels.
+#   eyetrainer_x_session(VARIABLE [WINDOW_MANAGER] [MANAGED_BY name] [BUSES] [SCREEN WxH])
 function(eyetrainer_x_session variable)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOW_MANAGER;BUSES" "SCREEN" "")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "WINDOW_MANAGER;BUSES" "SCREEN;MANAGED_BY" "")
     set(session ${PROJECT_SOURCE_DIR}/scripts/x-session)
-    if(arg_WINDOW_MANAGER)
+    if(arg_MANAGED_BY)
+        list(APPEND session --wm=${arg_MANAGED_BY})
+    elseif(arg_WINDOW_MANAGER)
         list(APPEND session --wm)
     endif()
     if(arg_BUSES)
