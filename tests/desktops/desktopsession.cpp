@@ -167,6 +167,31 @@ QImage DesktopSession::capture()
     return QImage(reinterpret_cast<const uchar *>(data.constData()), width, height, stride, format).convertToFormat(QImage::Format_RGB32);
 }
 
+bool DesktopSession::setFullScreen(bool on)
+{
+    QTemporaryDir folder;
+    QFile script(folder.filePath(QStringLiteral("fullscreen.js")));
+    if (drive_ != Drive::KWin || !script.open(QIODevice::WriteOnly))
+        return false;
+    // KWin 5 lists its windows as clients.
+    script.write(QStringLiteral("const windows = workspace.windowList ? workspace.windowList() : workspace.clientList();\n"
+                                "for (const window of windows) if (window.caption.includes('Биология')) window.fullScreen = %1;\n")
+                     .arg(on ? "true" : "false")
+                     .toUtf8());
+    script.close();
+    const QString name = QStringLiteral("eye-trainer-fullscreen");
+    QDBusInterface scripting(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"), QStringLiteral("org.kde.kwin.Scripting"), QDBusConnection::sessionBus());
+    scripting.call(QStringLiteral("unloadScript"), name);
+    const QDBusReply<int> id = scripting.call(QStringLiteral("loadScript"), script.fileName(), name);
+    if (!id.isValid())
+        return false;
+    return QDBusInterface(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting/Script%1").arg(id.value()), QStringLiteral("org.kde.kwin.Script"),
+        QDBusConnection::sessionBus())
+               .call(QStringLiteral("run"))
+               .type()
+        == QDBusMessage::ReplyMessage;
+}
+
 // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
 QMargins DesktopSession::activeFrame()
 {

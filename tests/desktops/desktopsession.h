@@ -31,6 +31,9 @@ public:
     // A chord of keys named as xdotool names them, "ctrl+plus".
     bool key(const QString &chord);
     QImage capture();
+    // Under KWin: makes the program's window full screen, or ends it, as
+    // the window menu does, through KWin's scripting.
+    bool setFullScreen(bool on);
     // On X: the frame that the window manager puts around the active window.
     QMargins activeFrame();
 

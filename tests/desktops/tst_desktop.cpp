@@ -60,6 +60,7 @@ class TestDesktop : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void cleanup() { failed |= QTest::currentTestFailed(); }
     void zoomStaysOnTheScreenFullScreenAndClose();
 
 private:
@@ -86,6 +87,7 @@ private:
     QMargins frame;
     QRect window;
     QImage started; // the window as it first showed
+    bool failed = false;
 };
 
 void TestDesktop::initTestCase()
@@ -123,6 +125,8 @@ void TestDesktop::initTestCase()
     frame = DesktopSession::onX() ? desktop->activeFrame() : QMargins(0, qRound(TitleBar * scale), 0, 0);
 }
 
+// What the program wrote besides the protocol, told where a check failed;
+// a sanitizer's report fails the test.
 void TestDesktop::cleanupTestCase()
 {
     if (program.state() != QProcess::NotRunning) {
@@ -130,6 +134,16 @@ void TestDesktop::cleanupTestCase()
         program.waitForFinished(3000);
     }
     desktop.reset();
+    QFile written(scratch.filePath(QStringLiteral("protocol")));
+    if (!written.open(QIODevice::ReadOnly))
+        return;
+    QStringList said;
+    while (!written.atEnd())
+        if (const QString line = QString::fromUtf8(written.readLine()); !line.startsWith('['))
+            said << line.trimmed();
+    if (failed)
+        qInfo().noquote() << "the program wrote:\n" + said.join('\n');
+    QVERIFY2(!said.join('\n').contains(QLatin1String("Sanitizer")), qPrintable(said.join('\n')));
 }
 
 QImage TestDesktop::changedFrom(QRect before)
@@ -253,6 +267,23 @@ void TestDesktop::zoomStaysOnTheScreenFullScreenAndClose()
         // Every control painted anew.
         const QString difference = unlikeTheStart([this] { return desktop->capture().copy(window); }, QStringLiteral("the window at its start"));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // Full screen begun by KWin, as its window menu does, gives the zoom
+    // from before back as KWin ends it, and as Escape does.
+    if (DesktopSession::desktop() == QLatin1String("KDE") && !DesktopSession::onX()) {
+        press(QStringLiteral("ctrl+plus"));
+        window = designed::windowIn(changedFrom(window));
+        for (const bool byKWin : {true, false}) {
+            QVERIFY(desktop->setFullScreen(true));
+            QCOMPARE(designed::windowIn(changedFrom(window)), screen);
+            if (byKWin)
+                QVERIFY(desktop->setFullScreen(false));
+            else
+                press(QStringLiteral("Escape"));
+            window = designed::windowIn(changedFrom(screen));
+            QCOMPARE(window.size(), deviceSize(designed::ZoomSteps[1]));
+        }
     }
 
     // Either key closes it: one here on X, the other in the compositors.
