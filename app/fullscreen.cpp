@@ -5,6 +5,8 @@
 #include "zoomsteps.h"
 
 #include <QEvent>
+#include <QScreen>
+#include <QWindow>
 #include <QWidget>
 
 namespace program {
@@ -58,6 +60,11 @@ bool FullScreen::eventFilter(QObject *watched, QEvent *event)
         if (full && state_ == State::Normal) {
             zoomBefore_ = form_.zoom();
             fill();
+            // A compositor may keep to the size the window was fixed at as
+            // it makes the window full screen (KWin 5 does): unfixed now,
+            // the window takes the screen's.
+            if (const QScreen *screen = window->screen(); ui::onWayland() && screen && window->size() != screen->size())
+                form_.surface()->windowHandle()->resize(screen->size());
         } else if (!full && state_ != State::Normal) {
             answerTime_.stop();
             const bool wasFull = state_ == State::Full;

@@ -185,11 +185,13 @@ bool DesktopSession::setFullScreen(bool on)
     const QDBusReply<int> id = scripting.call(QStringLiteral("loadScript"), script.fileName(), name);
     if (!id.isValid())
         return false;
-    return QDBusInterface(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting/Script%1").arg(id.value()), QStringLiteral("org.kde.kwin.Script"),
-        QDBusConnection::sessionBus())
-               .call(QStringLiteral("run"))
-               .type()
-        == QDBusMessage::ReplyMessage;
+    // KWin 6 keeps its scripts under /Scripting, KWin 5 at the root.
+    for (const QString &path : {QStringLiteral("/Scripting/Script%1"), QStringLiteral("/%1")}) {
+        QDBusInterface loaded(QStringLiteral("org.kde.KWin"), path.arg(id.value()), QStringLiteral("org.kde.kwin.Script"), QDBusConnection::sessionBus());
+        if (loaded.call(QStringLiteral("run")).type() == QDBusMessage::ReplyMessage)
+            return true;
+    }
+    return false;
 }
 
 // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
