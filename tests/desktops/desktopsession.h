@@ -13,7 +13,7 @@
 // compositor's own input interface and pictures of the whole screen, in
 // device pixels, through its own screenshot interface; or an X server
 // (scripts/x-session), under a window manager or filled by weston's window,
-// with X input events and xwd.
+// with X input events and its pixels.
 class DesktopSession
 {
 public:

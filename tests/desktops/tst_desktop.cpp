@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <functional>
 
@@ -29,6 +30,9 @@ namespace {
 constexpr int LaptopWidth = 1366;
 // Rows that no title bar is lower than, where the test cannot ask.
 constexpr int TitleBar = 24;
+// Pictures this far apart that agree show the screen settled, not a
+// compositor between two of its frames.
+constexpr int SettleMs = 100;
 
 // What is wrong in what the program said to the compositor as its window
 // first showed: its desktop entry, its fixed size and its caption. Wayland
@@ -149,8 +153,7 @@ void TestDesktop::cleanupTestCase()
 QImage TestDesktop::changedFrom(QRect before)
 {
     QImage last;
-    const QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired()) {
+    for (const QDeadlineTimer deadline(15000); !deadline.hasExpired(); QThread::msleep(SettleMs)) {
         QImage now = desktop->capture();
         const QRect shown = designed::windowIn(now);
         // A window placed anew leaves the screen empty for a moment.
@@ -170,7 +173,7 @@ QSize TestDesktop::deviceSize(qreal zoom) const
 QString TestDesktop::unlikeTheStart(const std::function<QImage()> &picture, const QString &name) const
 {
     QImage last;
-    for (const QDeadlineTimer deadline(5000); !deadline.hasExpired();)
+    for (const QDeadlineTimer deadline(5000); !deadline.hasExpired(); QThread::msleep(SettleMs))
         if ((last = picture()) == started)
             return {};
     return differenceFrom(last, started, name);

@@ -2,7 +2,12 @@
 
 #include <QDeadlineTimer>
 #include <QThread>
-#include <QtEndian>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
 
 XSession::~XSession()
 {
@@ -72,40 +77,40 @@ void XSession::key(const QString &keys)
 
 QImage XSession::capture()
 {
-    return xwdImage({"-id", windowId_});
+    return grab(windowId_.toUInt());
 }
 
 QImage XSession::captureScreen()
 {
-    return xwdImage({"-root"});
+    return grab(0);
 }
 
-// xwd writes a big-endian header, the window name, a colour map and then the
-// pixels in the server's own byte order.
-QImage XSession::xwdImage(const QStringList &arguments)
+// Read over a connection of the test's own: a 1920 x 1080 screen takes
+// milliseconds, where a tool such as xwd takes a fifth of a second.
+QImage XSession::grab(quint32 window)
 {
-    QProcess xwd;
-    xwd.start(QStringLiteral("xwd"), arguments + QStringList{"-silent"});
-    if (!xwd.waitForFinished(5000))
+    const std::unique_ptr<xcb_connection_t, void (*)(xcb_connection_t *)> connection(xcb_connect(nullptr, nullptr), xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()))
         return QImage();
-    const QByteArray dump = xwd.readAllStandardOutput();
-    if (dump.size() < 100)
+    const xcb_setup_t *setup = xcb_get_setup(connection.get());
+    if (window == 0)
+        window = xcb_setup_roots_iterator(setup).data->root;
+    const std::unique_ptr<xcb_get_geometry_reply_t, void (*)(void *)> geometry(
+        xcb_get_geometry_reply(connection.get(), xcb_get_geometry(connection.get(), window), nullptr), free);
+    if (!geometry)
         return QImage();
-    auto header = [&dump](int field) { return qFromBigEndian<quint32>(dump.constData() + 4 * field); };
-    const quint32 headerSize = header(0), depth = header(3), width = header(4), height = header(5);
-    const quint32 byteOrder = header(7), bytesPerPixel = header(11) / 8, bytesPerLine = header(12), colours = header(19);
-    const qsizetype pixels = qsizetype(headerSize) + qsizetype(colours) * 12;
-    // Blue first: the X server's order here. Its root has three bytes a
-    // pixel, its windows four.
-    if (depth != 24 || byteOrder != 0 || bytesPerPixel < 3 || dump.size() < pixels + qsizetype(bytesPerLine) * height)
+    const std::unique_ptr<xcb_get_image_reply_t, void (*)(void *)> reply(
+        xcb_get_image_reply(connection.get(),
+            xcb_get_image(connection.get(), XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width, geometry->height, ~0u), nullptr),
+        free);
+    // Blue first in four bytes a pixel: the X server's order here.
+    const int width = geometry->width, height = geometry->height;
+    if (!reply || reply->depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST
+        || xcb_get_image_data_length(reply.get()) != 4 * width * height)
         return QImage();
-    QImage image(int(width), int(height), QImage::Format_RGB32);
-    for (quint32 y = 0; y < height; ++y) {
-        const uchar *row = reinterpret_cast<const uchar *>(dump.constData() + pixels + qsizetype(bytesPerLine) * y);
-        auto *out = reinterpret_cast<QRgb *>(image.scanLine(int(y)));
-        for (quint32 x = 0; x < width; ++x)
-            out[x] = qRgb(row[bytesPerPixel * x + 2], row[bytesPerPixel * x + 1], row[bytesPerPixel * x]);
-    }
+    QImage image(width, height, QImage::Format_RGB32);
+    const auto *pixels = reinterpret_cast<const quint32 *>(xcb_get_image_data(reply.get()));
+    std::transform(pixels, pixels + qsizetype(width) * height, reinterpret_cast<QRgb *>(image.bits()), [](quint32 pixel) { return pixel | 0xff000000u; });
     return image;
 }
 

@@ -9,7 +9,7 @@
 
 // The program on the X server that the test runs on (scripts/x-session
 // starts it, with a window manager where one matters), driven by real X
-// input events through xdotool and watched through xwd.
+// input events through xdotool and watched through its pixels.
 class XSession
 {
 public:
@@ -37,7 +37,8 @@ public:
     QRect windowGeometry();
 
 private:
-    static QImage xwdImage(const QStringList &arguments);
+    // A window's pixels, or the root's for 0.
+    static QImage grab(quint32 window);
 
     QProcess program_;
     QString windowId_;
