@@ -28,12 +28,14 @@ endfunction()
 # What every test sees: headless tests run on Qt's offscreen platform at
 # scale 1, so pixels are the same on every machine; under the sanitizers,
 # the first fault fails the test and leaks in system libraries are let be.
+# A failing test leaves what shows why in Testing/TEST in the build tree,
+# named in EYETRAINER_TEST_OUTPUT.
 #   eyetrainer_test_environment(TEST [ONSCREEN] [SCALE factor] [SCREEN_SCALE factor] [ENVIRONMENT VAR=value...])
 # SCALE and SCREEN_SCALE run it at another scale, set as QT_SCALE_FACTOR or
 # as the screen's own factor.
 function(eyetrainer_test_environment name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "ONSCREEN" "SCALE;SCREEN_SCALE" "ENVIRONMENT")
-    set(environment ${arg_ENVIRONMENT})
+    set(environment ${arg_ENVIRONMENT} EYETRAINER_TEST_OUTPUT=${PROJECT_BINARY_DIR}/Testing/${name})
     if(arg_SCREEN_SCALE)
         list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCREEN_SCALE_FACTORS=${arg_SCREEN_SCALE})
     elseif(arg_SCALE)
@@ -47,9 +49,7 @@ function(eyetrainer_test_environment name)
             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
             LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0)
     endif()
-    if(environment)
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
-    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
 endfunction()
 
 # The command that runs what follows it on an X server of its own

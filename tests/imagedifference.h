@@ -6,9 +6,18 @@
 #include <QImage>
 #include <QTest>
 
+// Where a failing test leaves what shows why: the folder CTest names for
+// the test, made on first use, else the working folder.
+inline QString failureFolder()
+{
+    const QString folder = qEnvironmentVariable("EYETRAINER_TEST_OUTPUT", QDir::currentPath());
+    QDir().mkpath(folder);
+    return folder;
+}
+
 // Empty where the image is the reference pixel for pixel; else the first
 // pixel that differs, with the image and a difference image left in the
-// working folder for the reader, named after the test.
+// failure folder for the reader, named after the test.
 inline QString differenceFrom(const QImage &image, const QImage &reference, const QString &referenceName)
 {
     if (reference.isNull())
@@ -31,7 +40,7 @@ inline QString differenceFrom(const QImage &image, const QImage &reference, cons
     QString name = QCoreApplication::applicationName() + '-' + QString::fromLatin1(QTest::currentTestFunction());
     if (QTest::currentDataTag())
         name += '-' + QString::fromLatin1(QTest::currentDataTag());
-    const QString stem = QDir::current().absoluteFilePath(name.replace(' ', '-'));
+    const QString stem = QDir(failureFolder()).absoluteFilePath(name.replace(' ', '-'));
     actual.save(stem + QStringLiteral("-capture.png"));
     difference.save(stem + QStringLiteral("-difference.png"));
     return QStringLiteral("pixel (%1) is %2, %3 has %4; see %5-capture.png and -difference.png")

@@ -1,9 +1,13 @@
 """Checks as Qt Test reports them, so CTest's output reads alike for the
 Python tests: a PASS or FAIL! line each, and a closing Totals line; how
-the tests end the processes they start; and what the program announces as
-the exercise starts and stops."""
+the tests start and end the processes they start, the program's output
+and what a failing test keeps; and what the program announces as the
+exercise starts and stops."""
 
+import os
+import shutil
 import subprocess
+import tempfile
 
 RUNNING = "Упражнението върви: Ляво-Дясно, период 200 ms"
 STOPPED = "Упражнението е спряно: Ляво-Дясно, период 200 ms"
@@ -36,3 +40,38 @@ def stop(process, grace=2):
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait()
+
+
+def start_program(program, env):
+    """Starts the program under test, keeping what it writes to its standard
+    error for told_by_program."""
+    errors = tempfile.TemporaryFile("w+")
+    process = subprocess.Popen([program], env=env, stderr=errors)
+    process.errors = errors
+    return process
+
+
+def told_by_program(process):
+    """Once the program has ended: what it wrote, told where a check failed;
+    a sanitizer's report in it fails the test."""
+    if process is None:
+        return
+    process.errors.seek(0)
+    written = process.errors.read()
+    process.errors.close()
+    check("Sanitizer" not in written, "the program reports no sanitizer fault", written)
+    if results["failed"] and written:
+        print("the program wrote:\n" + written)
+
+
+def keep_on_failure(*paths):
+    """Where a check failed, copies what shows why into the test's folder in
+    the build tree (EYETRAINER_TEST_OUTPUT), and says where."""
+    folder = os.environ.get("EYETRAINER_TEST_OUTPUT")
+    if not results["failed"] or not folder:
+        return
+    os.makedirs(folder, exist_ok=True)
+    for path in paths:
+        if os.path.exists(path):
+            shutil.copy(path, folder)
+    print(f"kept in {folder}")

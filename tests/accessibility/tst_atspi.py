@@ -7,14 +7,13 @@ exercise starts and stops.
     tst_atspi.py PROGRAM
 """
 import os
-import subprocess
 import sys
 import time
 
 import pyatspi
 from gi.repository import GLib
 
-from checks import RUNNING, STOPPED, check, stop, totals
+from checks import RUNNING, STOPPED, check, start_program, stop, told_by_program, totals
 
 CAPTION_END = "  Биология - упражнения за зрение"
 OPTIONS = ["Ляво-Дясно", "Горе-Долу", "Светофар", "Свещ-яркост", "Перспектива", "Срещу часовата", "По часовата"]
@@ -82,7 +81,7 @@ def main():
     program = sys.argv[1]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
     env.pop("QT_SCALE_FACTOR", None)
-    app_process = subprocess.Popen([program], env=env)
+    app_process = start_program(program, env)
     try:
         app = find_application(os.path.basename(program))
         frames = children(app)
@@ -153,6 +152,7 @@ def main():
         check(False, "reading the accessible tree", repr(error))
     finally:
         stop(app_process)
+        told_by_program(app_process)
     return totals()
 
 

@@ -15,7 +15,7 @@ import sys
 import tempfile
 import time
 
-from checks import RUNNING, STOPPED, check, stop, totals
+from checks import RUNNING, STOPPED, check, keep_on_failure, start_program, stop, told_by_program, totals
 
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?\{")
 
@@ -108,7 +108,8 @@ def press(speech, key, quiet=0.5):
 def main():
     program = sys.argv[1]
     root = tempfile.mkdtemp(prefix="tst_orca.")
-    env = dict(os.environ, HOME=private_home(root))
+    # The sound libraries' scratch files go into ours.
+    env = dict(os.environ, HOME=private_home(root), TMPDIR=root)
     env.pop("QT_QPA_PLATFORM", None)
     env.pop("QT_SCALE_FACTOR", None)
     bulgarian(env, root)
@@ -130,7 +131,7 @@ def main():
         if not started:
             return totals()
         speech.settle()
-        app = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+        app = start_program(program, env)
         check(speech.wait_for(lambda said: any("Биология" in s for s in said), 60), "Orca reads the window")
         speech.settle()
 
@@ -170,6 +171,8 @@ def main():
         for process in (app, orca):
             stop(process)
         orca_output.close()
+        told_by_program(app)
+        keep_on_failure(speech.log, orca_output.name)
         shutil.rmtree(root, ignore_errors=True)
     return totals()
 

@@ -44,7 +44,8 @@ file -b "$scratch/root/usr/bin/eye-trainer" | grep -q 'ELF.*stripped' || { echo 
 [ "$(stat -c %a "$scratch/root/usr/share/doc/eye-trainer/copyright")" = 644 ] || { echo "copyright file mode"; exit 1; }
 
 status=0
-report=$(lintian --fail-on error "$deb" 2>&1) || status=$?
+# Its own scratch files go into ours.
+report=$(TMPDIR=$scratch lintian --fail-on error "$deb" 2>&1) || status=$?
 grep -v 'running with root privileges' <<<"$report" || true
 [ $status = 0 ] || { echo "lintian reports errors"; exit 1; }
 
