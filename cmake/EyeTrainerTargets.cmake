@@ -43,6 +43,14 @@ function(eyetrainer_test_environment name)
     elseif(NOT arg_ONSCREEN)
         list(APPEND environment QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1)
     endif()
+    # A runtime folder in the build tree for the headless tests, where Qt
+    # would make one in /tmp and leave it; the sessions bring their own.
+    if(NOT arg_ONSCREEN)
+        set(runtime ${PROJECT_BINARY_DIR}/Testing/runtime)
+        file(MAKE_DIRECTORY ${runtime})
+        file(CHMOD ${runtime} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+        list(APPEND environment XDG_RUNTIME_DIR=${runtime})
+    endif()
     if(EYETRAINER_SANITIZE)
         list(APPEND environment
             ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
