@@ -30,8 +30,19 @@ def totals():
     return 1 if results["failed"] or not results["passed"] else 0
 
 
+def start_program(program, env):
+    """Starts the program under test, keeping what it writes to its standard
+    error for stop()."""
+    errors = tempfile.TemporaryFile("w+")
+    process = subprocess.Popen([program], env=env, stderr=errors)
+    process.kept_stderr = errors
+    return process
+
+
 def stop(process, grace=2):
-    """Asks the process to end, and ends it where it takes longer."""
+    """Asks the process to end, and ends it where it takes longer. Of the
+    program under test, tells what it wrote where a check failed, and fails
+    on a sanitizer's report in it."""
     if process is None:
         return
     process.terminate()
@@ -40,38 +51,20 @@ def stop(process, grace=2):
     except subprocess.TimeoutExpired:
         process.kill()
         process.wait()
-
-
-def start_program(program, env):
-    """Starts the program under test, keeping what it writes to its standard
-    error for told_by_program."""
-    errors = tempfile.TemporaryFile("w+")
-    process = subprocess.Popen([program], env=env, stderr=errors)
-    process.errors = errors
-    return process
-
-
-def told_by_program(process):
-    """Once the program has ended: what it wrote, told where a check failed;
-    a sanitizer's report in it fails the test."""
-    if process is None:
-        return
-    process.errors.seek(0)
-    written = process.errors.read()
-    process.errors.close()
-    check("Sanitizer" not in written, "the program reports no sanitizer fault", written)
-    if results["failed"] and written:
-        print("the program wrote:\n" + written)
+    if hasattr(process, "kept_stderr"):
+        process.kept_stderr.seek(0)
+        written = process.kept_stderr.read()
+        check("Sanitizer" not in written, "the program reports no sanitizer fault", written)
+        if results["failed"] and written:
+            print("the program wrote:\n" + written)
 
 
 def keep_on_failure(*paths):
     """Where a check failed, copies what shows why into the test's folder in
     the build tree (EYETRAINER_TEST_OUTPUT), and says where."""
     folder = os.environ.get("EYETRAINER_TEST_OUTPUT")
-    if not results["failed"] or not folder:
-        return
-    os.makedirs(folder, exist_ok=True)
-    for path in paths:
-        if os.path.exists(path):
+    if results["failed"] and folder:
+        os.makedirs(folder, exist_ok=True)
+        for path in filter(os.path.exists, paths):
             shutil.copy(path, folder)
-    print(f"kept in {folder}")
+        print(f"kept in {folder}")

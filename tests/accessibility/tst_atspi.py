@@ -13,7 +13,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from checks import RUNNING, STOPPED, check, start_program, stop, told_by_program, totals
+from checks import RUNNING, STOPPED, check, start_program, stop, totals
 
 CAPTION_END = "  Биология - упражнения за зрение"
 OPTIONS = ["Ляво-Дясно", "Горе-Долу", "Светофар", "Свещ-яркост", "Перспектива", "Срещу часовата", "По часовата"]
@@ -152,7 +152,6 @@ def main():
         check(False, "reading the accessible tree", repr(error))
     finally:
         stop(app_process)
-        told_by_program(app_process)
     return totals()
 
 

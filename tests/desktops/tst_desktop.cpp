@@ -63,7 +63,7 @@ class TestDesktop : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void cleanup();
+    void cleanup() { failed |= QTest::currentTestFailed(); }
     void zoomStaysOnTheScreenFullScreenAndClose();
 
 private:
@@ -71,13 +71,10 @@ private:
     // the same for the settle time: a window manager may pass through
     // other places and sizes on its way. The last picture if it never does.
     QImage settled(const std::function<bool(QRect)> &wanted, int settleMs = SettleMs);
-    QImage changedFrom(QRect before)
+    // The window settled at `size`, elsewhere than `before` where given.
+    QRect windowSized(QSize size, QRect before = {})
     {
-        return settled([before](QRect found) { return !found.isNull() && found != before; });
-    }
-    QRect windowSized(QSize size)
-    {
-        return designed::windowIn(settled([size](QRect found) { return found.size() == size; }));
+        return designed::windowIn(settled([=](QRect found) { return found.size() == size && found != before; }));
     }
     QSize deviceSize(qreal zoom) const;
     // Empty once a picture matches the window as it started, else how the
@@ -103,7 +100,7 @@ private:
     QMargins frame;
     QRect window;
     QImage started; // the window as it first showed
-    bool failed = false;
+    bool failed = true; // until the start-up is through
 };
 
 void TestDesktop::initTestCase()
@@ -133,25 +130,21 @@ void TestDesktop::initTestCase()
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(EYE_TRAINER_PATH), {});
     QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
-    window = designed::windowIn(changedFrom(QRect()));
+    window = windowSized(deviceSize(1));
     started = shown.copy(window);
     QCOMPARE(window.size(), deviceSize(1));
     frame = DesktopSession::onX() ? desktop->activeFrame() : QMargins(0, titleBarOver(window), 0, 0);
     QVERIFY2(frame.top() > 0, "the window shows no title bar");
+    failed = false;
 }
 
-// The screen as a check failed, kept for the reader.
-void TestDesktop::cleanup()
-{
-    if (QTest::currentTestFailed() && desktop)
-        desktop->capture().save(failureFolder() + QStringLiteral("/screen.png"));
-    failed |= QTest::currentTestFailed();
-}
-
-// What the program wrote besides the protocol, told and kept where a check
-// failed; a sanitizer's report fails the test.
+// Where a check failed, the screen as it was and what the program wrote
+// besides the protocol are kept and told; a sanitizer's report fails the
+// test.
 void TestDesktop::cleanupTestCase()
 {
+    if (failed && desktop)
+        desktop->capture().save(failureFolder() + QStringLiteral("/screen.png"));
     if (program.state() != QProcess::NotRunning) {
         program.kill();
         program.waitForFinished(3000);
@@ -317,7 +310,7 @@ void TestDesktop::zoomStaysOnTheScreenFullScreenAndClose()
         const QString active = XSession::run(QStringLiteral("xdotool"), {"getactivewindow"}).trimmed();
         XSession::run(QStringLiteral("xdotool"),
             {"windowmove", active, QString::number(screen.width() - window.width()), QString::number(screen.height() - window.height())});
-        window = designed::windowIn(changedFrom(window));
+        window = windowSized(window.size(), window);
         QVERIFY2(window.center().x() > screen.center().x() && window.center().y() > screen.center().y(), "the window was not moved");
         zoomUpToTheLargestStep();
         if (QTest::currentTestFailed())
