@@ -53,7 +53,8 @@ bool FullScreen::eventFilter(QObject *watched, QEvent *event)
 {
     const QWidget *window = form_.surface();
     const bool full = window->isFullScreen();
-    // A window of its own fixed size is not full screen, whatever its state.
+    // Where the window lies at its own fixed size is the place it goes back
+    // to as full screen ends: Qt would send the full screen's corner.
     if (event->type() == QEvent::Move && state_ == State::Normal && window->size() == window->maximumSize())
         normalPlace_ = window->geometry().topLeft();
     if (event->type() == QEvent::WindowStateChange) {
