@@ -2,9 +2,10 @@
 
 #include "endtoend/xsession.h"
 
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusUnixFileDescriptor>
+#include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -35,6 +36,16 @@ const struct { const char *name; quint32 keysym; const char *codes; } Keys[]{
 };
 // clang-format on
 
+// A method called with a plain message: what Qt learns of an object through
+// an interface object it keeps to the end of the process, which
+// LeakSanitizer tells.
+QDBusMessage callOnBus(const QString &service, const QString &path, const QString &interface, const QString &method, const QVariantList &arguments = {})
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(service, path, interface, method);
+    message.setArguments(arguments);
+    return QDBusConnection::sessionBus().call(message);
+}
+
 const auto *keyNamed(const QString &name)
 {
     for (const auto &key : Keys)
@@ -57,39 +68,42 @@ bool DesktopSession::onX()
 
 DesktopSession::DesktopSession()
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
     if (!onX())
         drive_ = desktop() == Gnome ? Drive::Gnome : (desktop() == QLatin1String("KDE") ? Drive::KWin : Drive::X);
     if (drive_ == Drive::X) {
         // weston draws the pointer into its pictures, and follows X's only
         // once it moves inside its window: it is moved there, then to the
         // far corner, where it covers nothing but a frame's last pixels.
-        if (qEnvironmentVariableIsEmpty("DISPLAY")
-            || QProcess::execute(QStringLiteral("xdotool"), {"mousemove", "1", "1", "mousemove", "32767", "32767"}) != 0)
+        if (qEnvironmentVariableIsEmpty("DISPLAY") || QProcess::execute(QStringLiteral("xdotool"), {"mousemove", "1", "1", "mousemove", "32767", "32767"}) != 0)
             error_ = QStringLiteral("no X server to send input through");
     } else if (drive_ == Drive::Gnome) {
         // GNOME Shell takes pictures only for its own screenshot tool.
-        if (!bus.registerService(QStringLiteral("org.gnome.Screenshot")))
+        if (!QDBusConnection::sessionBus().registerService(QStringLiteral("org.gnome.Screenshot")))
             error_ = QStringLiteral("could not own org.gnome.Screenshot");
-        QDBusInterface remote(RemoteDesktop, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), RemoteDesktop, bus);
-        const QDBusReply<QDBusObjectPath> session = remote.call(QStringLiteral("CreateSession"));
+        const QDBusReply<QDBusObjectPath> session =
+            callOnBus(RemoteDesktop, QStringLiteral("/org/gnome/Mutter/RemoteDesktop"), RemoteDesktop, QStringLiteral("CreateSession"));
         if (!session.isValid()) {
             error_ = session.error().message();
             return;
         }
         remoteSession_ = session.value().path();
-        QDBusInterface(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), bus).call(QStringLiteral("Start"));
+        callOnBus(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QStringLiteral("Start"));
         // mutter 43 drops the first key of a session.
         key(QStringLiteral("shift"));
         // GNOME Shell starts in its overview, where windows show as smaller
         // pictures; Escape leaves it.
-        QDBusInterface shellState(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.gnome.Shell"), bus);
+        const auto overview = [] {
+            const QDBusMessage reply =
+                callOnBus(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"), QStringLiteral("org.freedesktop.DBus.Properties"),
+                    QStringLiteral("Get"), {QStringLiteral("org.gnome.Shell"), QStringLiteral("OverviewActive")});
+            return reply.arguments().value(0).value<QDBusVariant>().variant().toBool();
+        };
         const QDeadlineTimer deadline(10000);
-        while (shellState.property("OverviewActive").toBool() && !deadline.hasExpired()) {
+        while (overview() && !deadline.hasExpired()) {
             key(QStringLiteral("Escape"));
             QThread::msleep(100);
         }
-        if (shellState.property("OverviewActive").toBool())
+        if (overview())
             error_ = QStringLiteral("GNOME Shell stays in its overview");
     } else {
         kwinKeys_.start(QStringLiteral(KWIN_KEYS_PATH), {});
@@ -101,7 +115,7 @@ DesktopSession::DesktopSession()
 DesktopSession::~DesktopSession()
 {
     if (!remoteSession_.isEmpty())
-        QDBusInterface(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus()).call(QStringLiteral("Stop"));
+        callOnBus(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QStringLiteral("Stop"));
     kwinKeys_.closeWriteChannel();
     kwinKeys_.waitForFinished(3000);
 }
@@ -112,12 +126,16 @@ bool DesktopSession::key(const QString &chord)
         return QProcess::execute(QStringLiteral("xdotool"), {"key", chord}) == 0;
     const QStringList names = chord.split('+');
     if (drive_ == Drive::Gnome) {
-        QDBusInterface session(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"), QDBusConnection::sessionBus());
+        const auto notify = [this](const QString &name, bool pressed) {
+            const QDBusMessage reply = callOnBus(RemoteDesktop, remoteSession_, RemoteDesktop + QStringLiteral(".Session"),
+                QStringLiteral("NotifyKeyboardKeysym"), {keyNamed(name)->keysym, pressed});
+            return reply.type() != QDBusMessage::ErrorMessage;
+        };
         bool sent = true;
         for (const QString &name : names)
-            sent &= session.call(QStringLiteral("NotifyKeyboardKeysym"), keyNamed(name)->keysym, true).type() != QDBusMessage::ErrorMessage;
+            sent &= notify(name, true);
         for (auto name = names.rbegin(); name != names.rend(); ++name)
-            sent &= session.call(QStringLiteral("NotifyKeyboardKeysym"), keyNamed(*name)->keysym, false).type() != QDBusMessage::ErrorMessage;
+            sent &= notify(*name, false);
         return sent;
     }
     QStringList codes;
@@ -134,13 +152,11 @@ QImage DesktopSession::capture()
 {
     if (drive_ == Drive::X)
         return XSession::captureScreen();
-    QDBusConnection bus = QDBusConnection::sessionBus();
     if (drive_ == Drive::Gnome) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("screen.png"));
-        QDBusInterface shell(QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("/org/gnome/Shell/Screenshot"),
-            QStringLiteral("org.gnome.Shell.Screenshot"), bus);
-        const QDBusMessage reply = shell.call(QStringLiteral("Screenshot"), false, false, path);
+        const QDBusMessage reply = callOnBus(QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("/org/gnome/Shell/Screenshot"),
+            QStringLiteral("org.gnome.Shell.Screenshot"), QStringLiteral("Screenshot"), {false, false, path});
         return reply.type() == QDBusMessage::ReplyMessage ? QImage(path).convertToFormat(QImage::Format_RGB32) : QImage();
     }
     // KWin answers with the pixels' layout, then writes them into a pipe,
@@ -150,9 +166,9 @@ QImage DesktopSession::capture()
         return QImage();
     QFile reading;
     reading.open(ends[0], QIODevice::ReadOnly, QFile::AutoCloseHandle);
-    QDBusInterface shot(QStringLiteral("org.kde.KWin"), QStringLiteral("/org/kde/KWin/ScreenShot2"), QStringLiteral("org.kde.KWin.ScreenShot2"), bus);
     const QVariantMap options{{QStringLiteral("native-resolution"), true}};
-    const QDBusReply<QVariantMap> reply = shot.call(QStringLiteral("CaptureActiveScreen"), options, QVariant::fromValue(QDBusUnixFileDescriptor(ends[1])));
+    const QDBusReply<QVariantMap> reply = callOnBus(QStringLiteral("org.kde.KWin"), QStringLiteral("/org/kde/KWin/ScreenShot2"),
+        QStringLiteral("org.kde.KWin.ScreenShot2"), QStringLiteral("CaptureActiveScreen"), {options, QVariant::fromValue(QDBusUnixFileDescriptor(ends[1]))});
     ::close(ends[1]);
     if (!reply.isValid())
         return QImage();
@@ -180,15 +196,18 @@ bool DesktopSession::setFullScreen(bool on)
                      .toUtf8());
     script.close();
     const QString name = QStringLiteral("eye-trainer-fullscreen");
-    QDBusInterface scripting(QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"), QStringLiteral("org.kde.kwin.Scripting"), QDBusConnection::sessionBus());
-    scripting.call(QStringLiteral("unloadScript"), name);
-    const QDBusReply<int> id = scripting.call(QStringLiteral("loadScript"), script.fileName(), name);
+    const auto scripting = [](const char *method, const QVariantList &arguments) {
+        return callOnBus(
+            QStringLiteral("org.kde.KWin"), QStringLiteral("/Scripting"), QStringLiteral("org.kde.kwin.Scripting"), QLatin1String(method), arguments);
+    };
+    scripting("unloadScript", {name});
+    const QDBusReply<int> id = scripting("loadScript", {script.fileName(), name});
     if (!id.isValid())
         return false;
     // KWin 6 keeps its scripts under /Scripting, KWin 5 at the root.
     for (const QString &path : {QStringLiteral("/Scripting/Script%1"), QStringLiteral("/%1")}) {
-        QDBusInterface loaded(QStringLiteral("org.kde.KWin"), path.arg(id.value()), QStringLiteral("org.kde.kwin.Script"), QDBusConnection::sessionBus());
-        if (loaded.call(QStringLiteral("run")).type() == QDBusMessage::ReplyMessage)
+        if (callOnBus(QStringLiteral("org.kde.KWin"), path.arg(id.value()), QStringLiteral("org.kde.kwin.Script"), QStringLiteral("run")).type()
+            == QDBusMessage::ReplyMessage)
             return true;
     }
     return false;

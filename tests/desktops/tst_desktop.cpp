@@ -7,8 +7,8 @@
 // program tells the compositor is read off the protocol; where an X server
 // is at hand too, the window is the same program's on X, pixel for pixel.
 
-#include "desktopsession.h"
 #include "design.h"
+#include "desktopsession.h"
 #include "endtoend/xsession.h"
 #include "imagedifference.h"
 #include "windowroom.h"
@@ -106,7 +106,7 @@ private:
     QImage shown; // the screen as it last settled
     QMargins frame;
     QRect window;
-    QImage started; // the window as it first showed
+    QImage started;     // the window as it first showed
     bool failed = true; // until the start-up is through
 };
 
@@ -139,7 +139,8 @@ void TestDesktop::initTestCase()
     QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
     // Its first look, once the compositor has given it the keyboard.
     if (!DesktopSession::onX())
-        QTRY_VERIFY2_WITH_TIMEOUT(said().contains(QRegularExpression(QStringLiteral(R"(wl_keyboard[@#]\d+\.enter\()"))), "the window never had the keyboard", 15000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            said().contains(QRegularExpression(QStringLiteral(R"(wl_keyboard[@#]\d+\.enter\()"))), "the window never had the keyboard", 15000);
     window = windowSized(deviceSize(1));
     started = shown.copy(window);
     QCOMPARE(window.size(), deviceSize(1));

@@ -100,13 +100,12 @@ QImage XSession::grab(quint32 window)
     if (!geometry)
         return QImage();
     const std::unique_ptr<xcb_get_image_reply_t, void (*)(void *)> reply(
-        xcb_get_image_reply(connection.get(),
-            xcb_get_image(connection.get(), XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width, geometry->height, ~0u), nullptr),
+        xcb_get_image_reply(
+            connection.get(), xcb_get_image(connection.get(), XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, geometry->width, geometry->height, ~0u), nullptr),
         free);
     // Blue first in four bytes a pixel: the X server's order here.
     const int width = geometry->width, height = geometry->height;
-    if (!reply || reply->depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST
-        || xcb_get_image_data_length(reply.get()) != 4 * width * height)
+    if (!reply || reply->depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST || xcb_get_image_data_length(reply.get()) != 4 * width * height)
         return QImage();
     QImage image(width, height, QImage::Format_RGB32);
     const auto *pixels = reinterpret_cast<const quint32 *>(xcb_get_image_data(reply.get()));
