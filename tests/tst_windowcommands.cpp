@@ -4,8 +4,8 @@
 
 #include "design.h"
 #include "eventwatch.h"
-#include "shownwindow.h"
 #include "fullscreen.h"
+#include "shownwindow.h"
 #include "zoomsteps.h"
 
 #include <QTest>
@@ -53,10 +53,10 @@ void TestWindowCommands::commands_data()
 {
     // Keys pressed at 125 %, one after the other, and what the desktop does
     // between them: "+full" makes the window full screen, "-full" ends it or
-    // refuses it, "timeout" waits out the time the desktop has to answer.
+    // refuses it, "timeout" waits out the time the desktop has to answer,
+    // short where a row waits it out.
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("desktop"); // "grants" full screen asked for, or stays "silent" until it speaks
-    QTest::addColumn<int>("answerMs");    // the time the desktop has to answer
     QTest::addColumn<QString>("end");     // a zoom in per cent, "full" or "closed"
     QTest::addColumn<QString>("reached"); // the keys that reached the focused control
 
@@ -76,26 +76,26 @@ void TestWindowCommands::commands_data()
                 if (!keys.contains(key.toString()))
                     keys << key.toString();
         for (const QString &key : keys)
-            QTest::addRow("%s: %s", end, qPrintable(key)) << key << "grants" << 60000 << QString::fromLatin1(end) << "";
+            QTest::addRow("%s: %s", end, qPrintable(key)) << key << "grants" << QString::fromLatin1(end) << "";
     }
     // clang-format off
-    const struct { const char *name, *keys, *desktop; int answerMs; const char *end, *reached; } rows[]{
-        {"Escape is the controls' outside full screen",         "Escape",                         "grants", 60000, "125",  "Esc"},
-        {"zoom keys change nothing in full screen",             "F11 Ctrl++ Ctrl+- Ctrl+0",       "grants", 60000, "full", ""},
-        {"Escape leaves full screen",                           "F11 Escape",                     "grants", 60000, "125",  ""},
-        {"F11 leaves full screen",                              "F11 F11",                        "grants", 60000, "125",  ""},
-        {"ended by the desktop, Escape is the controls'",       "F11 -full Escape",               "grants", 60000, "125",  "Esc"},
-        {"begun and ended by the desktop: the zoom from before", "+full -full",                   "grants", 60000, "125",  ""},
-        {"begun by the desktop, Escape gives the zoom back",    "+full Escape",                   "grants", 60000, "125",  ""},
-        {"unanswered: given back, F11 asks again, Escape is the controls'", "F11 timeout F11 timeout Escape", "silent", 300, "125", "Esc"},
-        {"zoom keys do nothing while asked",                    "F11 Ctrl++ Ctrl+- timeout",      "silent", 300,   "125",  ""},
-        {"a clear no ends the asking at once",                  "F11 -full",                      "silent", 60000, "125",  ""},
-        {"a late answer is followed, and gives the zoom back",  "F11 timeout +full Escape",       "silent", 300,   "125",  ""},
-        {"a late word on an earlier request, then the answer",  "F11 -full +full",                "silent", 60000, "full", ""},
+    const struct { const char *name, *keys, *desktop, *end, *reached; } rows[]{
+        {"Escape is the controls' outside full screen",         "Escape",                         "grants", "125",  "Esc"},
+        {"zoom keys change nothing in full screen",             "F11 Ctrl++ Ctrl+- Ctrl+0",       "grants", "full", ""},
+        {"Escape leaves full screen",                           "F11 Escape",                     "grants", "125",  ""},
+        {"F11 leaves full screen",                              "F11 F11",                        "grants", "125",  ""},
+        {"ended by the desktop, Escape is the controls'",       "F11 -full Escape",               "grants", "125",  "Esc"},
+        {"begun and ended by the desktop: the zoom from before", "+full -full",                   "grants", "125",  ""},
+        {"begun by the desktop, Escape gives the zoom back",    "+full Escape",                   "grants", "125",  ""},
+        {"unanswered: given back, F11 asks again, Escape is the controls'", "F11 timeout F11 timeout Escape", "silent", "125", "Esc"},
+        {"zoom keys do nothing while asked",                    "F11 Ctrl++ Ctrl+- timeout",      "silent", "125",  ""},
+        {"a clear no ends the asking at once",                  "F11 -full",                      "silent", "125",  ""},
+        {"a late answer is followed, and gives the zoom back",  "F11 timeout +full Escape",       "silent", "125",  ""},
+        {"a late word on an earlier request, then the answer",  "F11 -full +full",                "silent", "full", ""},
     };
     // clang-format on
     for (const auto &row : rows)
-        QTest::newRow(row.name) << row.keys << row.desktop << row.answerMs << row.end << row.reached;
+        QTest::newRow(row.name) << row.keys << row.desktop << row.end << row.reached;
 }
 
 // Full screen is what the window became: the zoom that fills it there, and
@@ -104,7 +104,6 @@ void TestWindowCommands::commands()
 {
     QFETCH(QString, keys);
     QFETCH(QString, desktop);
-    QFETCH(int, answerMs);
     QFETCH(QString, end);
     QFETCH(QString, reached);
 
@@ -113,6 +112,7 @@ void TestWindowCommands::commands()
     QWidget *window = form->form.surface();
     auto *fullScreen = window->findChild<program::FullScreen *>();
     QVERIFY(fullScreen);
+    const int answerMs = keys.contains(QLatin1String("timeout")) ? 300 : 60000;
     fullScreen->setAnswerTime(std::chrono::milliseconds(answerMs));
     const auto fixedAt = [&](qreal zoom) {
         const QSize size = designed::windowAt(zoom);
