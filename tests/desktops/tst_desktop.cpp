@@ -29,9 +29,9 @@ namespace {
 // The compositors' screen in logical pixels; the desktop's scale
 // multiplies it.
 constexpr int LaptopWidth = 1366;
-// A screen that has shown the same for this long has settled: a compositor
-// drawing in software is not between two of its frames.
-constexpr int SettleMs = 100;
+// A screen that has shown the same for this long has settled: a window
+// manager is not between two of its steps, nor weston between two frames.
+constexpr int SettleMs = 40;
 
 // What is wrong in what the program said to the compositor as its window
 // first showed: its desktop entry, its fixed size and its caption. Wayland
@@ -96,6 +96,9 @@ private:
         QFile written(scratch.filePath(QStringLiteral("protocol")));
         return written.open(QIODevice::ReadOnly) ? QString::fromUtf8(written.readAll()) : QString();
     }
+    // Whether the compositor has shown what the program has drawn since the
+    // screen last settled: a commit, then a frame done.
+    bool presented() const;
 
     std::unique_ptr<DesktopSession> desktop;
     QProcess program;
@@ -106,8 +109,9 @@ private:
     QImage shown; // the screen as it last settled
     QMargins frame;
     QRect window;
-    QImage started;     // the window as it first showed
-    bool failed = true; // until the start-up is through
+    qsizetype answerFrom = 0; // the protocol's length as the screen last settled
+    QImage started;           // the window as it first showed
+    bool failed = true;       // until the start-up is through
 };
 
 void TestDesktop::initTestCase()
@@ -176,20 +180,35 @@ QImage TestDesktop::settled(const std::function<bool(QRect)> &wanted, int settle
     QImage last = shown;
     QElapsedTimer unchanged;
     unchanged.start();
-    for (const QDeadlineTimer deadline(15000); !deadline.hasExpired(); QThread::msleep(SettleMs / 5)) {
+    // A compositor's picture takes a fraction of a second: on Wayland none
+    // is taken until the program's answer shows, or no longer seems to come.
+    const QDeadlineTimer untold(DesktopSession::onX() || program.state() != QProcess::Running ? 0 : 1000);
+    bool steady = false;
+    for (const QDeadlineTimer deadline(15000); !deadline.hasExpired(); QThread::msleep(SettleMs / 4)) {
+        if (!untold.hasExpired() && !presented())
+            continue;
         QImage now = desktop->capture();
         if (now != last) {
             last = std::move(now);
             unchanged.start();
-            continue;
+        } else if (wanted(designed::windowIn(now)) && unchanged.elapsed() >= settleMs) {
+            steady = true;
+            break;
         }
-        const QRect found = designed::windowIn(now);
-        if (wanted(found) && unchanged.elapsed() >= settleMs)
-            return shown = now;
     }
-    const QRect found = designed::windowIn(last);
-    qWarning("the window stayed at %d, %d, %d x %d", found.x(), found.y(), found.width(), found.height());
+    if (!steady) {
+        const QRect found = designed::windowIn(last);
+        qWarning("the window stayed at %d, %d, %d x %d", found.x(), found.y(), found.width(), found.height());
+    }
+    answerFrom = said().size();
     return shown = last;
+}
+
+bool TestDesktop::presented() const
+{
+    const QString answer = said().mid(answerFrom);
+    const qsizetype committed = answer.lastIndexOf(QLatin1String(".commit()"));
+    return committed >= 0 && answer.indexOf(QRegularExpression(QStringLiteral(R"(wl_callback[@#]\d+\.done\()")), committed) > committed;
 }
 
 QSize TestDesktop::deviceSize(qreal zoom) const
