@@ -141,14 +141,18 @@ void TestDesktop::initTestCase()
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(EYE_TRAINER_PATH), {});
     QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
-    // Its first look, once the compositor has given it the keyboard.
-    if (!DesktopSession::onX())
+    // Its first look, once the desktop has given it the keyboard: on X once
+    // the window manager has made it the active window, and framed it.
+    if (DesktopSession::onX())
+        QTRY_VERIFY2_WITH_TIMEOUT(!(frame = desktop->activeFrame()).isNull(), "the window never became the active one", 15000);
+    else
         QTRY_VERIFY2_WITH_TIMEOUT(
             said().contains(QRegularExpression(QStringLiteral(R"(wl_keyboard[@#]\d+\.enter\()"))), "the window never had the keyboard", 15000);
     window = windowSized(deviceSize(1));
     started = shown.copy(window);
     QCOMPARE(window.size(), deviceSize(1));
-    frame = DesktopSession::onX() ? desktop->activeFrame() : QMargins(0, titleBarOver(window), 0, 0);
+    if (!DesktopSession::onX())
+        frame = QMargins(0, titleBarOver(window), 0, 0);
     QVERIFY2(frame.top() > 0, "the window shows no title bar");
     failed = false;
 }
